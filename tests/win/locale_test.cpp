@@ -1,0 +1,67 @@
+// Locale collation on Windows: CompareStringA with string sort, in the locale
+// the CRT puts in force.
+#include <gtest/gtest.h>
+
+#include "collate.h"
+#include "collation.h"
+#include "lookup.h"
+#include "testsupport.h"
+#include "wordstore.h"
+
+namespace {
+
+class LocaleTest : public ::testing::Test {
+protected:
+    test::ScratchFolder folder;
+    test::CoreState core{test::makePair("French", "English", "french")};
+};
+
+TEST_F(LocaleTest, KnownLocalesCanBeSetUnknownOnesCannot) {
+    for (const char* name : {"english", "french", "swedish", "russian", "dutch", "italian",
+                             "norwegian", "danish", "german"})
+        EXPECT_TRUE(setCollationLocale(name)) << name;
+    clearCollationLocale();
+    EXPECT_FALSE(setCollationLocale("esperanto"));
+    EXPECT_FALSE(collationLocaleInForce());
+}
+
+TEST_F(LocaleTest, StringSortPutsHyphenBeforeLetters) {
+    ASSERT_TRUE(setCollationLocale("french"));
+    EXPECT_EQ(compareWords("co-op", "coop"), -1);
+    EXPECT_EQ(compareWords("l'eau", "leau"), -1);
+    EXPECT_EQ(compareWords("Apple", "apple"), 0);
+    EXPECT_EQ(compareWords("\xe9t\xe9", "ETE"), 1);   // accents matter, after the plain letter
+    EXPECT_EQ(compareWords("\xe9t\xe9", "etf"), -1);  // but sort among the e's, not after z
+}
+
+TEST_F(LocaleTest, RussianComparesCyrillicBytesOf1251) {
+    ASSERT_TRUE(setCollationLocale("russian"));
+    // "кот" < "Собака" < "яблоко" in Russian order, whatever the case.
+    EXPECT_EQ(compareWords("\xea\xee\xf2", "\xd1\xee\xe1\xe0\xea\xe0"), -1);
+    EXPECT_EQ(compareWords("\xff\xe1\xeb\xee\xea\xee", "\xd1\xee\xe1\xe0\xea\xe0"), 1);
+    EXPECT_EQ(compareWords("\xca\xce\xd2", "\xea\xee\xf2"), 0);
+}
+
+TEST_F(LocaleTest, FailedSetKeepsThePreviousLocale) {
+    ASSERT_TRUE(setCollationLocale("french"));
+    copyField(core.pair.locale, sizeof core.pair.locale, "esperanto");
+    applyCollation(CollationOccasion::StartUp);
+    EXPECT_TRUE(collationLocaleInForce());
+    EXPECT_EQ(compareWords("co-op", "coop"), -1);  // still string sort, not A-Z folding
+    ASSERT_GE(core.messages().size(), 1u);
+    EXPECT_EQ(core.messages()[0].text, "Error setting LOCALE");
+}
+
+TEST_F(LocaleTest, LookupFollowsTheLocaleOrder) {
+    ASSERT_TRUE(setCollationLocale("french"));
+    test::makeFolders("language");
+    test::writeWordFile("language\\Fre_Eng.wb",
+                        {{"co-op", ""}, {"coop", ""}, {"\xe9t\xe9", "summer"}, {"\xeatre", "be"}, {"zoo", ""}});
+    ASSERT_EQ(openDictionary(), 0);
+    countRecords();
+    EXPECT_EQ(findWord("ETE"), 2);  // insertion point before "été"
+    EXPECT_EQ(findWord("\xc9T\xc9"), 2);
+    EXPECT_EQ(findWord("f"), 4);
+}
+
+}  // namespace
