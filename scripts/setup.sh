@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need from Debian's packages (only
+# when something is missing), then configures and builds both trees:
+#   build/native  Linux: the portable core, wbtool and the unit tests, under
+#                 AddressSanitizer and UBSan
+#   build/win     Windows (MinGW): norva.exe, install.exe, wbtool.exe and the
+#                 test programs that run under Wine
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(wine wine64 g++-mingw-w64-x86-64-posix cmake ninja-build g++ xvfb x11-utils
+          xdotool xclip imagemagick fonts-liberation fonts-wine googletest)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  as_root=(); [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  "${as_root[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc)
+if [ ! -f build/native/build.ninja ]; then
+  cmake -S . -B build/native -G Ninja -DNORVA_SANITIZE=ON >/dev/null
+fi
+if [ ! -f build/win/build.ninja ]; then
+  cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+        -DNATIVE_BIN_DIR="$PWD/build/native/bin" >/dev/null
+fi
+ninja -C build/native -j "$jobs" | grep -v '^\[' || true
+ninja -C build/win -j "$jobs" | grep -v '^\[' || true
+test -x build/native/bin/core_tests && test -f build/win/bin/norva.exe

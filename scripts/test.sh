@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Sets everything up and runs every test: the native unit tests under the
+# sanitizers, then the Windows tests under Wine, one at a time, on a virtual
+# display started for the run and ended with it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+
+results=$(mktemp)
+run_ctest() {  # build folder, extra ctest arguments...
+  local dir=$1; shift
+  local out rc=0
+  out=$(mktemp)
+  (cd "$dir" && timeout 1500 ctest --output-on-failure "$@") 2>&1 | tee "$out" || rc=$?
+  # "NN% tests passed, F tests failed out of T"
+  sed -n 's/.* \([0-9]\+\) tests\? failed out of \([0-9]\+\).*/\1 \2/p' "$out" >>"$results"
+  grep -q 'tests failed out of' "$out" || echo "1 1" >>"$results"  # ctest itself broke
+  rm -f "$out"
+  return 0
+}
+
+echo "== native tests (AddressSanitizer, UBSan)"
+run_ctest build/native -j "$(nproc)"
+
+echo "== Windows tests under Wine"
+source scripts/wine-session.sh
+wine_session_start
+run_ctest build/win -j 1
+
+failed=0 total=0
+while read -r f t; do failed=$((failed + f)); total=$((total + t)); done <"$results"
+rm -f "$results"
+echo "$((total - failed)) passed, $failed failed"
+[ "$failed" -eq 0 ]
