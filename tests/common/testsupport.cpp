@@ -81,6 +81,13 @@ std::string englishUiString(int offset) {
         case ui::kUiLocale: return "english";
         case ui::kUiCharset: return "0";
         case ui::kLocaleError: return "Error setting LOCALE";
+        case 52: return "English";
+        case 53: return "dict.ini";
+        case 56: return "[language]";
+        case 57: return "[selected]";
+        case 58: return "10";
+        case 59: return "[AddNew]";
+        case 60: return "8";
         default: return "";
     }
 }

@@ -1,0 +1,19 @@
+// textlines.h — reading the program's text files line by line.
+//
+// Settings files, install scripts and charset files are read in pieces of at
+// most 99 characters (a longer line yields several pieces); one trailing line
+// end ("\n" or "\r\n") is removed. Files are opened in binary mode so that
+// both builds see the same bytes.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+constexpr size_t kLinePieceChars = 99;
+
+// Reads the next piece into line. False at the end of the file or on a read
+// error (tell them apart with ferror).
+bool readLinePiece(FILE* file, std::string& line, size_t maxChars = kLinePieceChars);
+
+// A line that is no item: empty, or a comment beginning with "#".
+inline bool isCommentOrEmpty(const std::string& line) { return line.empty() || line[0] == '#'; }
