@@ -57,7 +57,7 @@ unsigned char nextMapped(const unsigned char*& p, const unsigned char table[256]
 
 void warnLocaleNotSet(MessageOwner owner) {
     showCoreMessage({uiString(ui::kLocaleError), uiString(ui::kDictionaryCaption),
-                     MessageIcon::Warning, owner});
+                     MessageIcon::Warning, owner, ui::kLocaleError, ui::kDictionaryCaption});
 }
 
 }  // namespace

@@ -15,6 +15,10 @@ struct CoreMessage {
     std::string caption;
     MessageIcon icon = MessageIcon::None;
     MessageOwner owner = MessageOwner::None;
+    // When the text or caption is a UI string, its offset (else -1): the
+    // program then shows the string table's own text, in any alphabet.
+    int textOffset = -1;
+    int captionOffset = -1;
 };
 
 using MessageSink = void (*)(const CoreMessage&);

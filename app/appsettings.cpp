@@ -1,0 +1,75 @@
+// appsettings.cpp — win.ini, section "Dictionary".
+#include "appsettings.h"
+
+#include <windows.h>
+
+#include "listfolders.h"
+#include "uilanguage.h"
+#include "wordrecord.h"
+#include "wordstore.h"
+
+AppSettings appSettings;
+
+namespace {
+
+constexpr const char* kSection = "Dictionary";
+
+struct PositionKeys {
+    const char* left;
+    const char* top;
+};
+const PositionKeys kPositionKeys[] = {
+    {"WinPosLeftMain", "WinPosTopMain"},           {"WinPosLeftPractise", "WinPosTopPractise"},
+    {"WinPosLeftMakelist", "WinPosTopMakelist"},   {"WinPosLeftAdd", "WinPosTopAdd"},
+    {"WinPosLeftTranslate", "WinPosTopTranslate"}, {"WinPosLeftSearch", "WinPosTopSearch"},
+};
+
+void writeIniString(const char* key, const char* value) {
+    WriteProfileStringA(kSection, key, value);
+}
+
+}  // namespace
+
+int readIniInt(const char* key, int fallback) {
+    return static_cast<int>(GetProfileIntA(kSection, key, fallback));
+}
+
+void writeIniInt(const char* key, int value) {
+    writeIniString(key, std::to_string(value).c_str());
+}
+
+SavedPosition& savedPosition(PositionKind kind) {
+    return appSettings.positions[static_cast<int>(kind)];
+}
+
+void readPracticeListSettings() {
+    char name[149] = {};
+    GetProfileStringA(kSection, "PracticeList", "", name, sizeof name);
+    copyField(wordStore.currentListName, sizeof wordStore.currentListName, name);
+    practiceLists.listId = readIniInt("ListID", 400);
+}
+
+void readWindowSettings() {
+    appSettings.aviDelay = readIniInt(uiBytes(15).c_str(), 0);
+    appSettings.stayOnTop = readIniInt("StayOnTop", 0);
+    for (int k = 0; k < static_cast<int>(PositionKind::Count); ++k) {
+        appSettings.positions[k].left = readIniInt(kPositionKeys[k].left, 9999);
+        appSettings.positions[k].top = readIniInt(kPositionKeys[k].top, 9999);
+    }
+    appSettings.clipSearch = readIniInt("ClipSearch", 0);
+}
+
+void writeExitSettings() {
+    writeIniInt("StayOnTop", appSettings.stayOnTop);
+    for (int k = 0; k < static_cast<int>(PositionKind::Count); ++k) {
+        const SavedPosition& p = appSettings.positions[k];
+        if (p.top == 9999) continue;
+        writeIniInt(kPositionKeys[k].left, p.left);
+        writeIniInt(kPositionKeys[k].top, p.top);
+    }
+    writeIniInt("ClipSearch", appSettings.clipSearch);
+    if (wordStore.currentListName[0]) {
+        writeIniString("PracticeList", wordStore.currentListName);
+        writeIniInt("ListID", practiceLists.listId);
+    }
+}

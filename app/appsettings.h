@@ -1,0 +1,43 @@
+// appsettings.h — the program-wide settings and flags, and win.ini.
+//
+// Every access to win.ini (section "Dictionary") goes through this module, so
+// that it can be redirected where the platform does not let a program write
+// win.ini.
+#pragma once
+
+#include <string>
+
+// The window kinds whose positions are kept, in the order of their keys.
+enum class PositionKind { Main, Practise, Makelist, Add, Translate, Search, Count, None };
+
+struct SavedPosition {
+    int left = 9999;
+    int top = 9999;  // 9999: no position kept
+};
+
+struct AppSettings {
+    int stayOnTop = 0;       // every window top-most
+    int clipSearch = 0;      // the search window follows the clipboard
+    int aviDelay = 0;        // ms between replays of the About animation
+    int toolWindowOpen = 0;  // one tool window at a time
+    int recordMode = 0;      // started with "record"
+    SavedPosition positions[static_cast<int>(PositionKind::Count)];
+};
+
+extern AppSettings appSettings;
+
+SavedPosition& savedPosition(PositionKind kind);
+
+// Reads PracticeList and ListID (start-up, before the word files open).
+void readPracticeListSettings();
+
+// Reads the intro delay (the key named by offset 15), StayOnTop, ClipSearch
+// and the six saved positions (main window creation).
+void readWindowSettings();
+
+// Writes at exit: StayOnTop, the positions that are kept, ClipSearch, and
+// PracticeList with ListID when a list is current.
+void writeExitSettings();
+
+int readIniInt(const char* key, int fallback);
+void writeIniInt(const char* key, int value);

@@ -1,0 +1,80 @@
+// startup.cpp — start-up in its fixed order, then the message loop.
+#include "startup.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "appsettings.h"
+#include "catalogue.h"
+#include "collation.h"
+#include "commandline.h"
+#include "fonts.h"
+#include "listfolders.h"
+#include "mainwindow.h"
+#include "messagebox.h"
+#include "uilanguage.h"
+#include "uistrings.h"
+#include "wordstore.h"
+
+namespace {
+
+std::string uiBytesLoader(int offset) { return uiBytes(offset); }
+
+void loadCommonLibraries() {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    LoadLibraryW(L"RICHED32.DLL");  // kept for the whole run: printing lays out with it
+}
+
+// Every message of the program is first offered to the accelerators, on
+// behalf of the main window, so they act in tool windows too.
+int runMessageLoop() {
+    HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), resourceName("ACCEL").c_str());
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (accelerators && TranslateAcceleratorW(mainWindow(), accelerators, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
+
+int runProgram(const std::string& arguments, int showCommand) {
+    if (!readUiLanguage())
+        exitWithMessage(nullptr,
+                        L"No valid language found in language.ini   \n\nTry installing the program again.",
+                        L"Error");
+    setUiStringLoader(uiBytesLoader);
+    setMessageSink(showCoreMessageBox);
+
+    // A second instance ends at once, silently.
+    if (FindWindowW(L"norva", uiText(74).c_str())) return 1;
+
+    CommandLine commandLine = parseCommandLine(arguments);
+    appSettings.recordMode = commandLine.recordMode ? 1 : 0;
+
+    if (loadCatalogue() != 0) exitWithMessage(nullptr, uiText(75), uiText(0));
+    loadSelection();
+    choosePairByPrefix(commandLine.pairPrefix);
+    applyCollation(CollationOccasion::StartUp);
+    createSharedFonts(uiLanguage.charset);
+
+    if (!createMainWindow(showCommand)) return 1;
+
+    readPracticeListSettings();
+    if (wordStore.currentListName[0] && !listExists()) {
+        wordStore.currentListName[0] = '\0';
+        practiceLists.listId = 400;
+    }
+    if (openDictionary() != 0) exitDictionaryMissing(mainWindow(), dictionaryPath());
+    countRecords();
+
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    buildLanguageMenu();
+    loadCommonLibraries();
+    return runMessageLoop();
+}

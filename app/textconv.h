@@ -1,0 +1,16 @@
+// textconv.h — 8-bit text of a character set to and from UTF-16.
+//
+// Files keep their bytes in the code page of their language; windows show
+// UTF-16. Every text crossing a window boundary goes through here.
+#pragma once
+
+#include <string>
+
+// The code page of a font character set: 0 -> 1252, 204 -> 1251, 500
+// (Esperanto) -> 28593, and the other Windows charsets.
+unsigned codePageOfCharset(int charset);
+
+std::wstring toWide(const std::string& bytes, unsigned codePage);
+
+// Converts back; false in *lossless when a character has no byte in the code page.
+std::string toBytes(const std::wstring& text, unsigned codePage, bool* lossless = nullptr);

@@ -1,0 +1,116 @@
+// toolwindow.cpp — class registration, placement and subclassed fields.
+#include "toolwindow.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "mainwindow.h"
+
+namespace {
+
+struct FieldKeys {
+    std::vector<UINT> keys;
+};
+
+bool isReported(const FieldKeys& f, UINT key) {
+    for (UINT k : f.keys)
+        if (k == key) return true;
+    return false;
+}
+
+LRESULT CALLBACK fieldKeysProc(HWND field, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                               DWORD_PTR data) {
+    auto* keys = reinterpret_cast<FieldKeys*>(data);
+    switch (msg) {
+        case WM_KEYDOWN:
+            if (isReported(*keys, static_cast<UINT>(wp))) {
+                int control = GetDlgCtrlID(field);
+                SendMessageW(GetParent(field), WM_COMMAND,
+                             MAKEWPARAM(control, kFieldKeyNotification),
+                             reinterpret_cast<LPARAM>(field));
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            if (wp == '\r' && isReported(*keys, VK_RETURN)) return 0;
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(field, fieldKeysProc, id);
+            delete keys;
+            break;
+    }
+    return DefSubclassProc(field, msg, wp, lp);
+}
+
+}  // namespace
+
+bool registerToolClass(const wchar_t* className, WNDPROC windowProc) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing = {sizeof existing};
+    if (GetClassInfoExW(instance, className, &existing)) return true;
+    WNDCLASSEXW wc = {sizeof wc};
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = windowProc;
+    wc.hInstance = instance;
+    wc.hIcon = static_cast<HICON>(LoadImageW(instance, L"NORVAICON", IMAGE_ICON, 32, 32, 0));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"NORVAICON", IMAGE_ICON, 16, 16, 0));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    wc.lpszClassName = className;
+    return RegisterClassExW(&wc) != 0;
+}
+
+POINT centredOnScreen(int outerWidth, int outerHeight) {
+    return {(GetSystemMetrics(SM_CXSCREEN) - outerWidth) / 2,
+            (GetSystemMetrics(SM_CYSCREEN) - outerHeight) / 2};
+}
+
+HWND createToolWindow(const ToolWindowSpec& spec, void* createParam) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    HMENU menu = spec.menuName ? LoadMenuW(instance, spec.menuName) : nullptr;
+    int height = spec.outerHeight;
+    if (spec.addFrameHeights)
+        height += GetSystemMetrics(SM_CYCAPTION) + (menu ? GetSystemMetrics(SM_CYMENU) : 0);
+    POINT at = centredOnScreen(spec.outerWidth, height);
+    HWND window = CreateWindowExW(0, spec.className, spec.title.c_str(), spec.style, at.x, at.y,
+                                  spec.outerWidth, height, spec.owner, menu, instance, createParam);
+    if (!window) {
+        if (menu) DestroyMenu(menu);
+        return nullptr;
+    }
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    return window;
+}
+
+void applyStayOnTop(HWND window) {
+    SetWindowPos(window, appSettings.stayOnTop == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void placeToolWindow(HWND window, PositionKind kind) {
+    applyStayOnTop(window);
+    if (kind == PositionKind::None) return;
+    const SavedPosition& p = savedPosition(kind);
+    if (p.top != 9999)
+        SetWindowPos(window, nullptr, p.left, p.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void recordPosition(HWND window, PositionKind kind) {
+    if (kind == PositionKind::None) return;
+    WINDOWPLACEMENT placement = {sizeof placement};
+    if (!GetWindowPlacement(window, &placement)) return;
+    savedPosition(kind) = {placement.rcNormalPosition.left, placement.rcNormalPosition.top};
+}
+
+void finishToolWindow(HWND window, PositionKind kind) {
+    recordPosition(window, kind);
+    if (HWND main = mainWindow()) ShowWindow(main, SW_SHOW);
+    appSettings.toolWindowOpen = 0;
+}
+
+void reportKeysAsCommands(HWND field, std::initializer_list<UINT> keys) {
+    auto* data = new FieldKeys{std::vector<UINT>(keys)};
+    SetWindowSubclass(field, fieldKeysProc, 1, reinterpret_cast<DWORD_PTR>(data));
+}

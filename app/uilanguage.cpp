@@ -1,0 +1,49 @@
+// uilanguage.cpp — language.ini, the string base and the string table.
+#include "uilanguage.h"
+
+#include <cstdlib>
+
+#include "textcase.h"
+#include "textconv.h"
+
+UiLanguage uiLanguage;
+
+namespace {
+const char* const kUiLanguages[] = {"english", "french",    "swedish", "russianlat",
+                                    "russiancyr", "dutch",  "italian", "norwegian",
+                                    "danish",  "german",    "esperanto"};
+}
+
+int stringBaseOf(const std::string& name) {
+    for (int i = 0; i < 11; ++i)
+        if (equalsIgnoringCase(name, kUiLanguages[i])) return 500 + 200 * i;
+    return 0;
+}
+
+bool readUiLanguage() {
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof folder - 1, folder);
+    std::string iniPath = std::string(folder) + "\\language.ini";
+    char name[149] = {};
+    GetPrivateProfileStringA("Dictionary", "Language", "", name, sizeof name, iniPath.c_str());
+    uiLanguage.name = name;
+    uiLanguage.stringBase = stringBaseOf(uiLanguage.name);
+    if (uiLanguage.stringBase == 0) return false;
+    uiLanguage.charset = std::atoi(toBytes(uiText(13), CP_ACP).c_str());
+    return true;
+}
+
+std::wstring uiText(int offset) {
+    wchar_t buffer[300] = {};
+    int n = LoadStringW(GetModuleHandleW(nullptr), static_cast<UINT>(uiLanguage.stringBase + offset),
+                        buffer, 300);
+    return std::wstring(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+unsigned uiCodePage() { return codePageOfCharset(uiLanguage.charset); }
+
+std::string uiBytes(int offset) { return toBytes(uiText(offset), uiCodePage()); }
+
+std::wstring resourceName(const char* kind) {
+    return toWide(uiLanguage.name + "_" + kind, CP_ACP);
+}
