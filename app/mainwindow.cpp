@@ -273,7 +273,8 @@ HWND createMainWindow(int showCommand) {
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     wc.lpszMenuName = menuName.c_str();
     wc.lpszClassName = L"norva";
-    if (!RegisterClassExW(&wc)) return nullptr;
+    WNDCLASSEXW existing = {sizeof existing};
+    if (!GetClassInfoExW(instance, L"norva", &existing) && !RegisterClassExW(&wc)) return nullptr;
     int height = 332 + GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU);
     POINT at = centredOnScreen(kOuterWidth, height);
     HWND hwnd = CreateWindowExW(0, L"norva", uiText(74).c_str(),

@@ -28,6 +28,8 @@ void loadCommonLibraries() {
     LoadLibraryW(L"RICHED32.DLL");  // kept for the whole run: printing lays out with it
 }
 
+}  // namespace
+
 // Every message of the program is first offered to the accelerators, on
 // behalf of the main window, so they act in tool windows too.
 int runMessageLoop() {
@@ -41,9 +43,8 @@ int runMessageLoop() {
     return static_cast<int>(msg.wParam);
 }
 
-}  // namespace
-
-int runProgram(const std::string& arguments, int showCommand) {
+bool startProgram(const std::string& arguments, int showCommand, int& exitCode) {
+    exitCode = 1;
     if (!readUiLanguage())
         exitWithMessage(nullptr,
                         L"No valid language found in language.ini   \n\nTry installing the program again.",
@@ -52,7 +53,7 @@ int runProgram(const std::string& arguments, int showCommand) {
     setMessageSink(showCoreMessageBox);
 
     // A second instance ends at once, silently.
-    if (FindWindowW(L"norva", uiText(74).c_str())) return 1;
+    if (FindWindowW(L"norva", uiText(74).c_str())) return false;
 
     CommandLine commandLine = parseCommandLine(arguments);
     appSettings.recordMode = commandLine.recordMode ? 1 : 0;
@@ -63,7 +64,7 @@ int runProgram(const std::string& arguments, int showCommand) {
     applyCollation(CollationOccasion::StartUp);
     createSharedFonts(uiLanguage.charset);
 
-    if (!createMainWindow(showCommand)) return 1;
+    if (!createMainWindow(showCommand)) return false;
 
     readPracticeListSettings();
     if (wordStore.currentListName[0] && !listExists()) {
@@ -76,5 +77,12 @@ int runProgram(const std::string& arguments, int showCommand) {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     buildLanguageMenu();
     loadCommonLibraries();
+    exitCode = 0;
+    return true;
+}
+
+int runProgram(const std::string& arguments, int showCommand) {
+    int exitCode = 0;
+    if (!startProgram(arguments, showCommand, exitCode)) return exitCode;
     return runMessageLoop();
 }
