@@ -1,0 +1,149 @@
+// resort.cpp — one pass to read, one in-memory sort, one pass to write.
+#include "resort.h"
+
+#include <algorithm>
+#include <new>
+#include <vector>
+
+#include "collate.h"
+#include "collation.h"
+#include "files.h"
+#include "languagepair.h"
+#include "sortkey.h"
+#include "uistrings.h"
+#include "wordstore.h"
+
+namespace {
+
+constexpr int32_t kRecordsPerStep = 1000;      // progress while reading and writing
+constexpr int64_t kComparisonsPerStep = 2000;  // progress while sorting
+
+void report(ResortProgress* progress, int label, int64_t count) {
+    if (progress) progress->show(label, static_cast<int32_t>(count));
+}
+
+// One entry per live record: the comparison prefix of its headword and where
+// the record lies in memory. Sorting these instead of the records keeps the
+// sort within a small array; the records are visited only on equal prefixes.
+struct SortEntry {
+    uint64_t prefix;
+    uint32_t index;
+};
+
+// Reads every record of the open dictionary in file order and keeps the live
+// ones. False on a failed read.
+bool readLiveRecords(int32_t count, std::vector<WordRecord>& records, ResortProgress* progress) {
+    FILE* file = wordStore.dictionaryFile;
+    if (std::fseek(file, 0, SEEK_SET) != 0) return false;
+    records.resize(static_cast<size_t>(count));
+    size_t kept = 0;
+    for (int32_t j = 0; j < count; j += kRecordsPerStep) {
+        report(progress, kResortReadingLabel, j);
+        size_t chunk = static_cast<size_t>(std::min(kRecordsPerStep, count - j));
+        WordRecord* block = records.data() + kept;
+        if (std::fread(block, sizeof(WordRecord), chunk, file) != chunk) return false;
+        for (size_t k = 0; k < chunk; ++k) {
+            if (isMarkedDeleted(block[k])) continue;
+            terminateFields(block[k]);  // read as the word store reads: never past a field
+            records[kept++] = block[k];
+        }
+    }
+    records.resize(kept);
+    return true;
+}
+
+// Sorts the live records with compareWords, counting comparisons. Equal
+// headwords keep their file order (the index decides last), which makes the
+// result the same on every platform.
+std::vector<SortEntry> sortedOrder(const std::vector<WordRecord>& records, ResortProgress* progress) {
+    const LanguagePair* pair = currentPair();
+    const bool byTable = pair && pair->hasSortTable == 1;
+    const bool byLocale = !byTable && collationLocaleInForce();
+
+    std::vector<SortEntry> order(records.size());
+    for (size_t i = 0; i < records.size(); ++i) {
+        const char* h = records[i].headword;
+        // The locale comparison has no byte prefix: every comparison asks it.
+        uint64_t prefix = byLocale ? 0 : byTable ? mappedPrefix(h, collation.sortTable) : foldedPrefix(h);
+        order[i] = {prefix, static_cast<uint32_t>(i)};
+    }
+
+    int64_t comparisons = 0;
+    auto less = [&](const SortEntry& x, const SortEntry& y) {
+        if (comparisons % kComparisonsPerStep == 0) report(progress, kResortSortingLabel, comparisons);
+        ++comparisons;
+        if (x.prefix != y.prefix) return x.prefix < y.prefix;
+        if (byLocale || !prefixHoldsWholeText(x.prefix)) {
+            int c = compareWords(records[x.index].headword, records[y.index].headword);
+            if (c != 0) return c < 0;
+        }
+        return x.index < y.index;
+    };
+    std::sort(order.begin(), order.end(), less);
+    return order;
+}
+
+// Writes the records in sorted order to the open temporary file.
+bool writeRecords(FILE* tmp, const std::vector<WordRecord>& records,
+                  const std::vector<SortEntry>& order, ResortProgress* progress) {
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (i % kRecordsPerStep == 0) report(progress, kResortWritingLabel, static_cast<int64_t>(i));
+        if (std::fwrite(&records[order[i].index], sizeof(WordRecord), 1, tmp) != 1) return false;
+    }
+    return std::fflush(tmp) == 0;
+}
+
+int fail(ResortFailure why, ResortFailure* failure) {
+    if (failure) *failure = why;
+    return -1;
+}
+
+}  // namespace
+
+int resortDictionary(ResortProgress* progress, ResortCollation collationSource, ResortFailure* failure) {
+    if (failure) *failure = ResortFailure::None;
+    if (!wordStore.dictionaryFile) return fail(ResortFailure::NotOpen, failure);
+    const int32_t countBefore = wordStore.dictionaryCount;
+
+    std::vector<WordRecord> records;
+    std::vector<SortEntry> order;
+    try {
+        if (!readLiveRecords(countBefore, records, progress)) return fail(ResortFailure::Read, failure);
+        wordStore.dictionaryCount = static_cast<int32_t>(records.size());
+        if (collationSource == ResortCollation::CurrentPair) applyCollation(CollationOccasion::Resort);
+        order = sortedOrder(records, progress);
+    } catch (const std::bad_alloc&) {
+        wordStore.dictionaryCount = countBefore;
+        return fail(ResortFailure::Memory, failure);
+    }
+
+    // Until the replacement the dictionary file keeps every record, the
+    // dropped ones too: a failure before it leaves the count matching the file.
+    const std::string tmpPath = uiString(ui::kSortTempFile);
+    std::vector<char> buffer(1 << 16);  // large writes; outlives the file, which commit closes
+    FILE* tmp = openFile(tmpPath, "wb");
+    if (!tmp) {
+        wordStore.dictionaryCount = countBefore;
+        return fail(ResortFailure::CreateTemp, failure);
+    }
+    std::setvbuf(tmp, buffer.data(), _IOFBF, buffer.size());
+    if (!writeRecords(tmp, records, order, progress)) {
+        std::fclose(tmp);
+        removeFile(tmpPath);
+        wordStore.dictionaryCount = countBefore;
+        return fail(ResortFailure::Write, failure);
+    }
+    records.clear();
+    records.shrink_to_fit();
+    order.clear();
+    order.shrink_to_fit();
+
+    // The old handle is closed before the replacement: Windows cannot
+    // replace a file that is open.
+    const std::string path = dictionaryPath();
+    closeWordFiles();
+    const bool replaced = commitReplacement(tmp, tmpPath, path);
+    if (openDictionary() != 0) return fail(ResortFailure::Reopen, failure);
+    countRecords();
+    return replaced ? 0 : fail(ResortFailure::Replace, failure);
+}
