@@ -261,4 +261,46 @@ TEST_F(MainWindowTest, UnknownLocaleWarnsAndStartUpContinues) {
     EXPECT_EQ(boxes.back().caption, L"error");
 }
 
+// Every UI language's accelerators: Alt+letter for commands 10-13, a
+// control character for exit, F1 for help.
+TEST(Accelerators, EveryLanguageHasItsKeys) {
+    const struct { const wchar_t* name; char add, practice, search, editor, exit; } tables[] = {
+        {L"ENGLISH_ACCEL", 'A', 'P', 'S', 'C', 'X'},  {L"french_accel", 'A', 'P', 'C', 'I', 'Q'},
+        {L"SWEDISH_ACCEL", 'O', 'A', 'S', 'T', 'X'},  {L"RUSSIANLAT_ACCEL", 'A', 'P', 'S', 'C', 'X'},
+        {L"RUSSIANCYR_ACCEL", 'A', 'P', 'S', 'C', 'X'}, {L"DUTCH_ACCEL", 'T', 'L', 'Z', 'A', 'E'},
+        {L"ITALIAN_ACCEL", 'G', 'P', 'C', 'R', 'X'},  {L"NORWEGIAN_ACCEL", 'T', 'O', 'S', 'L', 'X'},
+        {L"DANISH_ACCEL", 'T', 'A', 'S', 'L', 'A'},   {L"GERMAN_ACCEL", 'H', 'L', 'S', 'M', 'E'},
+        {L"ESPERANTO_ACCEL", 'A', 'V', 'S', 'K', 'Q'}};
+    for (const auto& t : tables) {
+        HACCEL table = LoadAcceleratorsW(GetModuleHandleW(nullptr), t.name);
+        ASSERT_NE(table, nullptr) << t.name;
+        ACCEL keys[16];
+        int n = CopyAcceleratorTableW(table, keys, 16);
+        ASSERT_EQ(n, 6) << t.name;
+        auto find = [&](WORD cmd) { for (int i = 0; i < n; ++i) if (keys[i].cmd == cmd) return keys[i]; return ACCEL{}; };
+        const char alt[] = {t.add, t.practice, t.search, t.editor};
+        for (int i = 0; i < 4; ++i) {
+            ACCEL a = find(static_cast<WORD>(10 + i));
+            EXPECT_EQ(a.key, alt[i]) << t.name << " command " << 10 + i;
+            EXPECT_EQ(a.fVirt & (FVIRTKEY | FALT | FCONTROL | FSHIFT), FVIRTKEY | FALT) << t.name;
+        }
+        ACCEL exitKey = find(3);
+        EXPECT_EQ(exitKey.key, t.exit - '@') << t.name;
+        EXPECT_EQ(exitKey.fVirt & FVIRTKEY, 0) << t.name;
+        ACCEL help = find(4);
+        EXPECT_EQ(help.key, VK_F1) << t.name;
+        EXPECT_TRUE(help.fVirt & FVIRTKEY) << t.name;
+        DestroyAcceleratorTable(table);
+    }
+}
+
+TEST_F(MainWindowTest, ExitKeyWorksThroughTheMessageLoop) {
+    start();
+    HWND main = mainWindow();
+    PostMessageW(main, WM_CHAR, 'X' - '@', 0);  // Ctrl+X as the keyboard sends it
+    EXPECT_EQ(runMessageLoop(), 0);
+    EXPECT_FALSE(IsWindow(main));
+    EXPECT_EQ(iniValue("StayOnTop"), "0");
+}
+
 }  // namespace

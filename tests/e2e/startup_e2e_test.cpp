@@ -1,0 +1,104 @@
+// norva.exe started in prepared folders and watched from outside: the
+// failures of start-up with their messages and exit codes, a second
+// instance, and the exit through the accelerator.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "driver.h"
+#include "installation.h"
+#include "testsupport.h"
+
+namespace {
+
+class StartupE2E : public ::testing::Test {
+protected:
+    test::ScratchFolder folder;
+    test::InstallationSpec spec;
+    std::vector<driver::Program> started;
+
+    void SetUp() override { WriteProfileStringA("Dictionary", nullptr, nullptr); }
+    void TearDown() override {
+        for (driver::Program& p : started)
+            if (p.process) driver::waitForExit(p, 0);
+        WriteProfileStringA("Dictionary", nullptr, nullptr);
+    }
+    driver::Program& startNorva(const std::wstring& arguments = L"") {
+        started.push_back(driver::start(driver::binFolder() + L"norva.exe", arguments,
+                                        folder.path().wstring()));
+        EXPECT_NE(started.back().process, nullptr);
+        return started.back();
+    }
+    // The program shows one message box and ends with exit code 1.
+    void expectFatal(const std::wstring& text, const std::wstring& caption) {
+        driver::Program& norva = startNorva();
+        driver::MessageBoxSeen box;
+        ASSERT_TRUE(driver::waitForMessageBox(norva, box, 15000));
+        EXPECT_EQ(box.text, text);
+        EXPECT_EQ(box.caption, caption);
+        EXPECT_TRUE(box.hasIcon);
+        driver::press(box.dialog, IDOK);
+        EXPECT_EQ(driver::waitForExit(norva, 15000), 1);
+    }
+};
+
+const std::wstring kNoLanguage =
+    L"No valid language found in language.ini   \n\nTry installing the program again.";
+
+TEST_F(StartupE2E, MissingLanguageIni) {
+    spec.language = "english";
+    test::prepareInstallation(spec);
+    std::filesystem::remove("language.ini");
+    expectFatal(kNoLanguage, L"Error");
+}
+
+TEST_F(StartupE2E, UnknownUiLanguage) {
+    spec.language = "klingon";
+    test::prepareInstallation(spec);
+    expectFatal(kNoLanguage, L"Error");
+}
+
+TEST_F(StartupE2E, MissingSettingsFile) {
+    test::prepareInstallation(spec);
+    std::filesystem::remove("dict.ini");
+    expectFatal(L"INI file not found, Program aborted.\n\nRun the installer again to repair the "
+                L"installation.\nThe help pages in the installation folder say how.",
+                L"Dictionary");
+}
+
+TEST_F(StartupE2E, EmptyLineBeforeTheFirstItem) {
+    test::prepareInstallation(spec);
+    std::string text = test::settingsText(spec);
+    text.replace(text.find("[language]\r\n"), 12, "[language]\r\n\r\n");
+    test::writeBytes("dict.ini", text);
+    driver::Program& norva = startNorva();
+    driver::MessageBoxSeen box;
+    ASSERT_TRUE(driver::waitForMessageBox(norva, box, 15000));
+    EXPECT_EQ(box.caption, L"Dictionary");
+    EXPECT_EQ(box.text.rfind(L"INI file not found, Program aborted.", 0), 0u);
+    driver::press(box.dialog, IDOK);
+    EXPECT_EQ(driver::waitForExit(norva, 15000), 1);
+}
+
+TEST_F(StartupE2E, MissingDictionaryFile) {
+    test::prepareInstallation(spec);
+    std::filesystem::remove("language/Fre_Eng.wb");
+    expectFatal(L"Can't open language\\Fre_Eng.wb   \n\nProgram aborted", L"Dictionary");
+}
+
+TEST_F(StartupE2E, SecondInstanceEndsSilentlyAndClosingEndsTheFirst) {
+    test::prepareInstallation(spec);
+    driver::Program& first = startNorva();
+    HWND main = driver::waitForWindow(first, L"norva", 15000);
+    ASSERT_NE(main, nullptr);
+    driver::Program& second = startNorva();
+    EXPECT_EQ(driver::waitForExit(second, 15000), 1);
+    EXPECT_TRUE(IsWindow(main));
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(driver::waitForExit(first, 15000), 0);
+    char value[16] = {};
+    GetProfileStringA("Dictionary", "StayOnTop", "(none)", value, sizeof value);
+    EXPECT_STREQ(value, "0");
+}
+
+}  // namespace
