@@ -311,4 +311,18 @@ TEST_F(WbtoolFiles, LocaleOptionNeedsTheWindowsBuild) {
     }
 }
 
+TEST_F(WbtoolFiles, WindowsLocaleOrdersAccentsAmongTheirLetters) {
+    if (!localeCollationAvailable()) GTEST_SKIP() << "no Windows collation in this build";
+    test::writeWordFile("d.wb", {{"zoo", ""}, {"\xe9t\xe9", "summer"}, {"abc", ""}});
+    ASSERT_EQ(run({"sort", "d.wb", "--locale", "french"}), 0) << err;
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(test::readRecords("d.wb")[1].headword, std::string("\xe9t\xe9"));
+    EXPECT_EQ(run({"check", "d.wb"}), 1);  // A-Z folding puts \xe9 after z
+    EXPECT_EQ(run({"check", "d.wb", "--locale", "french"}), 0);
+    ASSERT_EQ(run({"find", "d.wb", "\xc3\x89T\xc3\x89", "--locale", "french"}), 0);  // ÉTÉ
+    EXPECT_EQ(out, "1\n");
+    ASSERT_EQ(run({"reverse", "d.wb", "r.wb", "--locale", "french"}), 0) << err;
+    EXPECT_EQ(test::readRecords("r.wb")[0].headword, std::string("summer"));
+}
+
 }  // namespace
