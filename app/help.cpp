@@ -30,24 +30,3 @@ void openHelp(HWND owner, const wchar_t* keyword) {
     std::wstring page = helpPageFor(helpFile, keyword);
     ShellExecuteW(owner, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
-
-namespace {
-
-INT_PTR CALLBACK aboutProc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
-    switch (msg) {
-        case WM_INITDIALOG: return TRUE;
-        case WM_COMMAND:
-            if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
-                EndDialog(dialog, LOWORD(wp));
-                return TRUE;
-            }
-            break;
-    }
-    return FALSE;
-}
-
-}  // namespace
-
-void showAboutBox(HWND owner) {
-    DialogBoxParamW(GetModuleHandleW(nullptr), resourceName("ABOUTBOX").c_str(), owner, aboutProc, 0);
-}

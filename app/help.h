@@ -1,4 +1,4 @@
-// help.h — the help pages and the About box.
+// help.h — the help pages.
 #pragma once
 
 #include <windows.h>
@@ -9,9 +9,6 @@
 // viewer when that file exists; otherwise the HTML page of the same base name
 // (".htm") with the shell. A keyword becomes the page's anchor.
 void openHelp(HWND owner, const wchar_t* keyword);
-
-// The modal About box "%s_AboutBox".
-void showAboutBox(HWND owner);
 
 // The page opened for a help file name and keyword: "dict.htm#add words".
 std::wstring helpPageFor(const std::wstring& helpFile, const wchar_t* keyword);

@@ -8,6 +8,7 @@
 #include "catalogue.h"
 #include "drawing.h"
 #include "fonts.h"
+#include "aboutbox.h"
 #include "help.h"
 #include "messagebox.h"
 #include "pairicons.h"

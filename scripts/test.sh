@@ -23,6 +23,11 @@ echo "== native tests (AddressSanitizer, UBSan)"
 run_ctest build/native -j "$(nproc)"
 
 echo "== Windows tests under Wine"
+# The shell hands HTML pages to xdg-open: a stand-in records what was opened.
+mkdir -p build/fakebin
+printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"$NORVA_XDG_LOG"\n' >build/fakebin/xdg-open
+chmod +x build/fakebin/xdg-open
+export PATH="$PWD/build/fakebin:$PATH" NORVA_XDG_LOG="$PWD/build/xdg-open.log"
 source scripts/wine-session.sh
 wine_session_start
 run_ctest build/win -j 1
