@@ -21,6 +21,7 @@ struct AppSettings {
     int aviDelay = 0;        // ms between replays of the About animation
     int toolWindowOpen = 0;  // one tool window at a time
     int recordMode = 0;      // started with "record"
+    int dictionaryDirty = 0; // a dictionary was changed in place or appended to
     SavedPosition positions[static_cast<int>(PositionKind::Count)];
 };
 

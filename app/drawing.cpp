@@ -21,3 +21,33 @@ void drawEmbossedText(HDC dc, const std::wstring& text, RECT rect, UINT format) 
 void drawRaisedText(HDC dc, const std::wstring& text, RECT rect, UINT format) {
     drawTwice(dc, text, rect, format, RGB(0, 0, 0), RGB(230, 230, 230), 2);
 }
+
+HBITMAP makeTransparentMask(HBITMAP bitmap, COLORREF transparent) {
+    BITMAP bm;
+    GetObjectW(bitmap, sizeof bm, &bm);
+    HBITMAP mask = CreateBitmap(bm.bmWidth, bm.bmHeight, 1, 1, nullptr);
+    HDC image = CreateCompatibleDC(nullptr), maskDc = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldImage = SelectObject(image, bitmap), oldMask = SelectObject(maskDc, mask);
+    SetBkColor(image, transparent);
+    BitBlt(maskDc, 0, 0, bm.bmWidth, bm.bmHeight, image, 0, 0, SRCCOPY);
+    SetBkColor(image, RGB(0, 0, 0));
+    SetTextColor(image, RGB(255, 255, 255));
+    BitBlt(image, 0, 0, bm.bmWidth, bm.bmHeight, maskDc, 0, 0, 0x00220326);  // image AND NOT mask
+    SelectObject(image, oldImage);
+    SelectObject(maskDc, oldMask);
+    DeleteDC(image);
+    DeleteDC(maskDc);
+    return mask;
+}
+
+void drawMasked(HDC dc, int x, int y, HBITMAP bitmap, HBITMAP mask) {
+    BITMAP bm;
+    GetObjectW(bitmap, sizeof bm, &bm);
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, mask);
+    BitBlt(dc, x, y, bm.bmWidth, bm.bmHeight, source, 0, 0, SRCAND);
+    SelectObject(source, bitmap);
+    BitBlt(dc, x, y, bm.bmWidth, bm.bmHeight, source, 0, 0, SRCPAINT);
+    SelectObject(source, old);
+    DeleteDC(source);
+}

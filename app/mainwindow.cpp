@@ -66,18 +66,12 @@ void loadLogo() {
     BITMAP bm;
     GetObjectW(g.logo, sizeof bm, &bm);
     g.logoSize = {bm.bmWidth, bm.bmHeight};
-    g.logoMask = CreateBitmap(bm.bmWidth, bm.bmHeight, 1, 1, nullptr);
-    HDC image = CreateCompatibleDC(nullptr), mask = CreateCompatibleDC(nullptr);
-    HGDIOBJ oldImage = SelectObject(image, g.logo), oldMask = SelectObject(mask, g.logoMask);
-    SetBkColor(image, GetPixel(image, 0, 0));
-    BitBlt(mask, 0, 0, bm.bmWidth, bm.bmHeight, image, 0, 0, SRCCOPY);
-    SetBkColor(image, RGB(0, 0, 0));
-    SetTextColor(image, RGB(255, 255, 255));
-    BitBlt(image, 0, 0, bm.bmWidth, bm.bmHeight, mask, 0, 0, 0x00220326);  // image AND NOT mask
-    SelectObject(image, oldImage);
-    SelectObject(mask, oldMask);
+    HDC image = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(image, g.logo);
+    COLORREF transparent = GetPixel(image, 0, 0);
+    SelectObject(image, old);
     DeleteDC(image);
-    DeleteDC(mask);
+    g.logoMask = makeTransparentMask(g.logo, transparent);
 }
 
 void releaseLogo() {
@@ -131,14 +125,7 @@ void paintBackground(HDC dc, const RECT& client) {
 }
 
 void paintLogo(HDC dc) {
-    HDC source = CreateCompatibleDC(dc);
-    int x = (kOuterWidth - g.logoSize.cx) / 2, y = (96 - g.logoSize.cy) / 2;
-    HGDIOBJ old = SelectObject(source, g.logoMask);
-    BitBlt(dc, x, y, g.logoSize.cx, g.logoSize.cy, source, 0, 0, SRCAND);
-    SelectObject(source, g.logo);
-    BitBlt(dc, x, y, g.logoSize.cx, g.logoSize.cy, source, 0, 0, SRCPAINT);
-    SelectObject(source, old);
-    DeleteDC(source);
+    drawMasked(dc, (kOuterWidth - g.logoSize.cx) / 2, (96 - g.logoSize.cy) / 2, g.logo, g.logoMask);
 }
 
 void drawText(HDC dc, HFONT font, const std::wstring& text, const RECT& rect) {
