@@ -2,6 +2,7 @@
 #include "resort.h"
 
 #include <algorithm>
+#include <memory>
 #include <new>
 #include <vector>
 
@@ -30,38 +31,48 @@ struct SortEntry {
     uint32_t index;
 };
 
+// The records in memory: one block, not zeroed first (every record kept is
+// read over), with the number kept.
+struct RecordBlock {
+    std::unique_ptr<WordRecord[]> records;
+    size_t count = 0;
+};
+
 // Reads every record of the open dictionary in file order and keeps the live
 // ones. False on a failed read.
-bool readLiveRecords(int32_t count, std::vector<WordRecord>& records, ResortProgress* progress) {
+bool readLiveRecords(int32_t count, RecordBlock& block, ResortProgress* progress) {
     FILE* file = wordStore.dictionaryFile;
     if (std::fseek(file, 0, SEEK_SET) != 0) return false;
-    records.resize(static_cast<size_t>(count));
+    block.records.reset(new WordRecord[static_cast<size_t>(count)]);
+    WordRecord* records = block.records.get();
     size_t kept = 0;
     for (int32_t j = 0; j < count; j += kRecordsPerStep) {
         report(progress, kResortReadingLabel, j);
         size_t chunk = static_cast<size_t>(std::min(kRecordsPerStep, count - j));
-        WordRecord* block = records.data() + kept;
-        if (std::fread(block, sizeof(WordRecord), chunk, file) != chunk) return false;
+        WordRecord* read = records + kept;
+        if (std::fread(read, sizeof(WordRecord), chunk, file) != chunk) return false;
         for (size_t k = 0; k < chunk; ++k) {
-            if (isMarkedDeleted(block[k])) continue;
-            terminateFields(block[k]);  // read as the word store reads: never past a field
-            records[kept++] = block[k];
+            if (isMarkedDeleted(read[k])) continue;
+            terminateFields(read[k]);  // read as the word store reads: never past a field
+            if (records + kept != read + k) records[kept] = read[k];
+            ++kept;
         }
     }
-    records.resize(kept);
+    block.count = kept;
     return true;
 }
 
 // Sorts the live records with compareWords, counting comparisons. Equal
 // headwords keep their file order (the index decides last), which makes the
 // result the same on every platform.
-std::vector<SortEntry> sortedOrder(const std::vector<WordRecord>& records, ResortProgress* progress) {
+std::vector<SortEntry> sortedOrder(const RecordBlock& block, ResortProgress* progress) {
     const LanguagePair* pair = currentPair();
     const bool byTable = pair && pair->hasSortTable == 1;
     const bool byLocale = !byTable && collationLocaleInForce();
+    const WordRecord* records = block.records.get();
 
-    std::vector<SortEntry> order(records.size());
-    for (size_t i = 0; i < records.size(); ++i) {
+    std::vector<SortEntry> order(block.count);
+    for (size_t i = 0; i < block.count; ++i) {
         const char* h = records[i].headword;
         // The locale comparison has no byte prefix: every comparison asks it.
         uint64_t prefix = byLocale ? 0 : byTable ? mappedPrefix(h, collation.sortTable) : foldedPrefix(h);
@@ -83,12 +94,22 @@ std::vector<SortEntry> sortedOrder(const std::vector<WordRecord>& records, Resor
     return order;
 }
 
-// Writes the records in sorted order to the open temporary file.
-bool writeRecords(FILE* tmp, const std::vector<WordRecord>& records,
-                  const std::vector<SortEntry>& order, ResortProgress* progress) {
-    for (size_t i = 0; i < order.size(); ++i) {
-        if (i % kRecordsPerStep == 0) report(progress, kResortWritingLabel, static_cast<int64_t>(i));
-        if (std::fwrite(&records[order[i].index], sizeof(WordRecord), 1, tmp) != 1) return false;
+// Writes the records in sorted order to the open temporary file, gathered a
+// step's worth at a time. The records are visited in random order, so each
+// is fetched well before it is copied: the gather is memory-bound.
+bool writeRecords(FILE* tmp, const RecordBlock& block, const std::vector<SortEntry>& order,
+                  ResortProgress* progress) {
+    constexpr size_t kAhead = 16;
+    const WordRecord* records = block.records.get();
+    std::vector<WordRecord> chunk(kRecordsPerStep);
+    for (size_t i = 0; i < order.size(); i += kRecordsPerStep) {
+        report(progress, kResortWritingLabel, static_cast<int64_t>(i));
+        const size_t n = std::min(order.size() - i, static_cast<size_t>(kRecordsPerStep));
+        for (size_t k = 0; k < n; ++k) {
+            if (i + k + kAhead < order.size()) __builtin_prefetch(&records[order[i + k + kAhead].index]);
+            chunk[k] = records[order[i + k].index];
+        }
+        if (std::fwrite(chunk.data(), sizeof(WordRecord), n, tmp) != n) return false;
     }
     return std::fflush(tmp) == 0;
 }
@@ -105,11 +126,11 @@ int resortDictionary(ResortProgress* progress, ResortCollation collationSource, 
     if (!wordStore.dictionaryFile) return fail(ResortFailure::NotOpen, failure);
     const int32_t countBefore = wordStore.dictionaryCount;
 
-    std::vector<WordRecord> records;
+    RecordBlock records;
     std::vector<SortEntry> order;
     try {
         if (!readLiveRecords(countBefore, records, progress)) return fail(ResortFailure::Read, failure);
-        wordStore.dictionaryCount = static_cast<int32_t>(records.size());
+        wordStore.dictionaryCount = static_cast<int32_t>(records.count);
         if (collationSource == ResortCollation::CurrentPair) applyCollation(CollationOccasion::Resort);
         order = sortedOrder(records, progress);
     } catch (const std::bad_alloc&) {
@@ -120,21 +141,18 @@ int resortDictionary(ResortProgress* progress, ResortCollation collationSource, 
     // Until the replacement the dictionary file keeps every record, the
     // dropped ones too: a failure before it leaves the count matching the file.
     const std::string tmpPath = uiString(ui::kSortTempFile);
-    std::vector<char> buffer(1 << 16);  // large writes; outlives the file, which commit closes
     FILE* tmp = openFile(tmpPath, "wb");
     if (!tmp) {
         wordStore.dictionaryCount = countBefore;
         return fail(ResortFailure::CreateTemp, failure);
     }
-    std::setvbuf(tmp, buffer.data(), _IOFBF, buffer.size());
     if (!writeRecords(tmp, records, order, progress)) {
         std::fclose(tmp);
         removeFile(tmpPath);
         wordStore.dictionaryCount = countBefore;
         return fail(ResortFailure::Write, failure);
     }
-    records.clear();
-    records.shrink_to_fit();
+    records = RecordBlock{};
     order.clear();
     order.shrink_to_fit();
 
