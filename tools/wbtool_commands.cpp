@@ -6,6 +6,7 @@
 #include "wbtool_commands.h"
 
 #include <cstring>
+#include <new>
 
 #include "codepage.h"
 #include "collate.h"
@@ -292,14 +293,19 @@ int runWbtool(const std::vector<std::string>& args, FILE* out, FILE* err) {
         ops[i] = path;
     }
 
-    switch (inv.command) {
-        case WbCommand::Import: return importCommand(ops[0], ops[1], inv, err);
-        case WbCommand::Dump: return dumpCommand(ops[0], inv, out, err);
-        case WbCommand::Find: return findCommand(ops[0], ops[1], inv, out, err);
-        case WbCommand::Sort: return sortCommand(ops[0], inv, out, err);
-        case WbCommand::Reverse: return reverseCommand(ops[0], ops[1], inv, err);
-        case WbCommand::Check: return checkCommand(ops[0], inv, out, err);
-        case WbCommand::Help: break;
+    try {
+        switch (inv.command) {
+            case WbCommand::Import: return importCommand(ops[0], ops[1], inv, err);
+            case WbCommand::Dump: return dumpCommand(ops[0], inv, out, err);
+            case WbCommand::Find: return findCommand(ops[0], ops[1], inv, out, err);
+            case WbCommand::Sort: return sortCommand(ops[0], inv, out, err);
+            case WbCommand::Reverse: return reverseCommand(ops[0], ops[1], inv, err);
+            case WbCommand::Check: return checkCommand(ops[0], inv, out, err);
+            case WbCommand::Help: break;
+        }
+    } catch (const std::bad_alloc&) {
+        // Files are only ever replaced whole, so nothing is half-written.
+        return fail(err, "not enough memory");
     }
     return kExitOk;
 }

@@ -98,10 +98,9 @@ std::vector<SortEntry> sortedOrder(const RecordBlock& block, ResortProgress* pro
 // step's worth at a time. The records are visited in random order, so each
 // is fetched well before it is copied: the gather is memory-bound.
 bool writeRecords(FILE* tmp, const RecordBlock& block, const std::vector<SortEntry>& order,
-                  ResortProgress* progress) {
+                  std::vector<WordRecord>& chunk, ResortProgress* progress) {
     constexpr size_t kAhead = 16;
     const WordRecord* records = block.records.get();
-    std::vector<WordRecord> chunk(kRecordsPerStep);
     for (size_t i = 0; i < order.size(); i += kRecordsPerStep) {
         report(progress, kResortWritingLabel, static_cast<int64_t>(i));
         const size_t n = std::min(order.size() - i, static_cast<size_t>(kRecordsPerStep));
@@ -128,11 +127,13 @@ int resortDictionary(ResortProgress* progress, ResortCollation collationSource, 
 
     RecordBlock records;
     std::vector<SortEntry> order;
+    std::vector<WordRecord> chunk;  // one step's worth of records, gathered for writing
     try {
         if (!readLiveRecords(countBefore, records, progress)) return fail(ResortFailure::Read, failure);
         wordStore.dictionaryCount = static_cast<int32_t>(records.count);
         if (collationSource == ResortCollation::CurrentPair) applyCollation(CollationOccasion::Resort);
         order = sortedOrder(records, progress);
+        chunk.resize(kRecordsPerStep);
     } catch (const std::bad_alloc&) {
         wordStore.dictionaryCount = countBefore;
         return fail(ResortFailure::Memory, failure);
@@ -146,7 +147,7 @@ int resortDictionary(ResortProgress* progress, ResortCollation collationSource, 
         wordStore.dictionaryCount = countBefore;
         return fail(ResortFailure::CreateTemp, failure);
     }
-    if (!writeRecords(tmp, records, order, progress)) {
+    if (!writeRecords(tmp, records, order, chunk, progress)) {
         std::fclose(tmp);
         removeFile(tmpPath);
         wordStore.dictionaryCount = countBefore;
