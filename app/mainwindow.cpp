@@ -12,6 +12,7 @@
 #include "help.h"
 #include "messagebox.h"
 #include "pairicons.h"
+#include "searchwindow.h"
 #include "textconv.h"
 #include "toolwindow.h"
 #include "uilanguage.h"
@@ -206,14 +207,15 @@ void onCommand(HWND hwnd, int id, HWND, UINT) {
         case cmd::kHelp: openHelp(hwnd, nullptr); return;
         case cmd::kAbout: showAboutBox(hwnd); return;
         case cmd::kStayOnTop: toggleStayOnTop(hwnd); return;
+        case cmd::kSearch:
+            if (!appSettings.toolWindowOpen) openSearchWindow();
+            return;
         case cmd::kTextSearch:
         case cmd::kAddWords:
         case cmd::kPractice:
-        case cmd::kSearch:
         case cmd::kListEditor:
         case cmd::kRecord:
-            // The tool windows come with their own modules; while one is open
-            // these commands do nothing.
+            // The other tool windows are not built yet: these commands do nothing.
             return;
     }
 }

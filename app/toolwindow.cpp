@@ -11,7 +11,28 @@ namespace {
 
 struct FieldKeys {
     std::vector<UINT> keys;
+    bool forwardContextMenu = false;
+    unsigned codePage = 0;
+    UINT reportedKey = 0;
 };
+
+// Whether a typed character can be stored in the field's code page: a
+// character that cannot is refused rather than stored as "?".
+bool representable(wchar_t c, unsigned codePage) {
+    if (codePage == 0 || c < 0x20) return true;
+    char bytes[8];
+    BOOL usedDefault = FALSE;
+    bool ask = codePage != CP_UTF8 && codePage < 50000;
+    int n = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, &c, 1, bytes, sizeof bytes, nullptr,
+                                ask ? &usedDefault : nullptr);
+    if (n != 1) return false;
+    if (ask) return !usedDefault;
+    wchar_t back = 0;
+    return MultiByteToWideChar(codePage, 0, bytes, 1, &back, 1) == 1 && back == c;
+}
+
+// The field's options, also kept as a window property so they can be found again.
+constexpr const wchar_t* kFieldProperty = L"norva.field";
 
 bool isReported(const FieldKeys& f, UINT key) {
     for (UINT k : f.keys)
@@ -25,6 +46,7 @@ LRESULT CALLBACK fieldKeysProc(HWND field, UINT msg, WPARAM wp, LPARAM lp, UINT_
     switch (msg) {
         case WM_KEYDOWN:
             if (isReported(*keys, static_cast<UINT>(wp))) {
+                keys->reportedKey = static_cast<UINT>(wp);
                 int control = GetDlgCtrlID(field);
                 SendMessageW(GetParent(field), WM_COMMAND,
                              MAKEWPARAM(control, kFieldKeyNotification),
@@ -34,9 +56,18 @@ LRESULT CALLBACK fieldKeysProc(HWND field, UINT msg, WPARAM wp, LPARAM lp, UINT_
             break;
         case WM_CHAR:
             if (wp == '\r' && isReported(*keys, VK_RETURN)) return 0;
+            if (!representable(static_cast<wchar_t>(wp), keys->codePage)) {
+                MessageBeep(MB_OK);
+                return 0;
+            }
+            break;
+        case WM_CONTEXTMENU:
+            if (keys->forwardContextMenu)
+                return SendMessageW(GetParent(field), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(field), lp);
             break;
         case WM_NCDESTROY:
             RemoveWindowSubclass(field, fieldKeysProc, id);
+            RemovePropW(field, kFieldProperty);
             delete keys;
             break;
     }
@@ -110,7 +141,31 @@ void finishToolWindow(HWND window, PositionKind kind) {
     appSettings.toolWindowOpen = 0;
 }
 
-void reportKeysAsCommands(HWND field, std::initializer_list<UINT> keys) {
-    auto* data = new FieldKeys{std::vector<UINT>(keys)};
+void subclassField(HWND field, const FieldOptions& options) {
+    auto* data = new FieldKeys{std::vector<UINT>(options.keys), options.forwardContextMenu,
+                               options.codePage};
+    SetPropW(field, kFieldProperty, data);
     SetWindowSubclass(field, fieldKeysProc, 1, reinterpret_cast<DWORD_PTR>(data));
+}
+
+void reportKeysAsCommands(HWND field, std::initializer_list<UINT> keys) {
+    subclassField(field, {keys, false, 0});
+}
+
+namespace {
+FieldKeys* fieldData(HWND field) { return static_cast<FieldKeys*>(GetPropW(field, kFieldProperty)); }
+}  // namespace
+
+UINT reportedKey(HWND field) {
+    FieldKeys* data = fieldData(field);
+    return data ? data->reportedKey : 0;
+}
+
+unsigned fieldCodePage(HWND field) {
+    FieldKeys* data = fieldData(field);
+    return data ? data->codePage : 0;
+}
+
+void setFieldCodePage(HWND field, unsigned codePage) {
+    if (FieldKeys* data = fieldData(field)) data->codePage = codePage;
 }

@@ -51,5 +51,19 @@ void finishToolWindow(HWND window, PositionKind kind);
 // the field as a character, so it does not beep.
 void reportKeysAsCommands(HWND field, std::initializer_list<UINT> keys);
 
+struct FieldOptions {
+    std::initializer_list<UINT> keys;  // reported as WM_COMMAND (id, 0x601)
+    bool forwardContextMenu = false;   // the parent gets WM_CONTEXTMENU instead of the field
+    unsigned codePage = 0;             // typed characters this code page lacks are refused
+};
+void subclassField(HWND field, const FieldOptions& options);
+
+// The key a subclassed field is reporting (valid while its WM_COMMAND is handled).
+UINT reportedKey(HWND field);
+
+// The code page a subclassed field holds its text in (0 when any).
+unsigned fieldCodePage(HWND field);
+void setFieldCodePage(HWND field, unsigned codePage);
+
 // The centre of the screen for an outer size.
 POINT centredOnScreen(int outerWidth, int outerHeight);
