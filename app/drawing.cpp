@@ -30,9 +30,11 @@ HBITMAP makeTransparentMask(HBITMAP bitmap, COLORREF transparent) {
     HGDIOBJ oldImage = SelectObject(image, bitmap), oldMask = SelectObject(maskDc, mask);
     SetBkColor(image, transparent);
     BitBlt(maskDc, 0, 0, bm.bmWidth, bm.bmHeight, image, 0, 0, SRCCOPY);
+    // Mask bits 1 (transparent) become black, 0 white: AND turns the
+    // transparent pixels black and keeps the others.
     SetBkColor(image, RGB(0, 0, 0));
     SetTextColor(image, RGB(255, 255, 255));
-    BitBlt(image, 0, 0, bm.bmWidth, bm.bmHeight, maskDc, 0, 0, 0x00220326);  // image AND NOT mask
+    BitBlt(image, 0, 0, bm.bmWidth, bm.bmHeight, maskDc, 0, 0, SRCAND);
     SelectObject(image, oldImage);
     SelectObject(maskDc, oldMask);
     DeleteDC(image);

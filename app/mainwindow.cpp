@@ -62,7 +62,7 @@ void createButton(HWND parent, const ButtonSpec& b) {
 // pixels turn black in the bitmap so that AND-mask then OR-bitmap draws it.
 void loadLogo() {
     g.logo = static_cast<HBITMAP>(
-        LoadImageW(nullptr, L"logo.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+        LoadImageW(nullptr, L"logo.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
     if (!g.logo) return;
     BITMAP bm;
     GetObjectW(g.logo, sizeof bm, &bm);
