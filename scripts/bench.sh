@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmark natively (release, no sanitizers) and prints its
 # table: findWord beside std::lower_bound, wbtool sort beside LC_ALL=C sort -f.
-# The word files (about 400 MB) are made in build/bench/data.
+# The word files (about 300 MB) are made in build/bench/data.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ ! -f build/bench/build.ninja ]; then
