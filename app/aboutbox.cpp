@@ -42,7 +42,8 @@ void createVideo() {
         g.video = nullptr;
     }
     if (!g.video) return;
-    SetWindowPos(g.video, nullptr, kVideoAt.x, kVideoAt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    // Above the frame it sits in, which would otherwise paint over it.
+    SetWindowPos(g.video, HWND_TOP, kVideoAt.x, kVideoAt.y, 0, 0, SWP_NOSIZE);
     MCIWndSetRepeat(g.video, TRUE);  // not every platform repeats: the end notification replays
     play();
 }

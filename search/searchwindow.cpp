@@ -83,14 +83,20 @@ bool rowOf(HWND field, int& row, bool& isHeadword) {
 
 // --- the rows -------------------------------------------------------------
 
+// Sets a field's text only when it changes: every text set costs the edit
+// control a new layout, and a look-up often leaves rows as they were.
+void setText(HWND field, const std::wstring& text) {
+    if (fieldText(field) != text) SetWindowTextW(field, text.c_str());
+}
+
 void showRecordInRow(int row, const WordRecord& r) {
     if (isMarkedDeleted(r)) {
-        SetWindowTextW(g.headword[row], uiText(kDeletedText).c_str());
-        SetWindowTextW(g.translation[row], uiText(kDeletedText).c_str());
+        setText(g.headword[row], uiText(kDeletedText));
+        setText(g.translation[row], uiText(kDeletedText));
         return;
     }
-    SetWindowTextW(g.headword[row], toWide(r.headword, headwordCodePage()).c_str());
-    SetWindowTextW(g.translation[row], toWide(r.translation, translationCodePage()).c_str());
+    setText(g.headword[row], toWide(r.headword, headwordCodePage()));
+    setText(g.translation[row], toWide(r.translation, translationCodePage()));
 }
 
 void showRows() {
@@ -100,10 +106,13 @@ void showRows() {
         showRecordInRow(row, wordStore.recordBuffer);
     }
     for (; row < kSearchRows; ++row) {
-        SetWindowTextW(g.headword[row], L"");
-        SetWindowTextW(g.translation[row], L"");
+        setText(g.headword[row], L"");
+        setText(g.translation[row], L"");
     }
-    SetScrollPos(g.scroll, SB_CTL, g.topIndex / 10, TRUE);
+    // Redrawn with the next paint rather than at once: the rows are what the
+    // user waits for.
+    if (SetScrollPos(g.scroll, SB_CTL, g.topIndex / 10, FALSE) != g.topIndex / 10)
+        InvalidateRect(g.scroll, nullptr, FALSE);
     g.shownTopIndex = g.topIndex;
 }
 
