@@ -51,12 +51,10 @@ start_display() {
   return 1
 }
 
-make_prefix() {
-  [ -f "$WINEPREFIX/.norva-ready" ] && return 0
-  echo "wine-session: making the Wine prefix $WINEPREFIX (once per build folder)"
-  rm -rf "$WINEPREFIX"
-  mkdir -p "$HOME"
-  timeout 300 wine wineboot -i >/dev/null 2>&1
+# The prefix's settings: font replacements, no window manager, crashes end
+# the program at once, and HTML pages handed to the desktop's browser (the
+# help pages; Wine's own browser component is disabled for the tests).
+write_prefix_settings() {
   printf '%s\r\n' 'REGEDIT4' '' \
     '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
     '"Times New Roman"="Liberation Serif"' '"Arial"="Liberation Sans"' \
@@ -64,11 +62,29 @@ make_prefix() {
     '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
     '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' '' \
     '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]' \
-    '"Debugger"="no_such_debugger.exe"' >"$WINEPREFIX/norva-settings.reg"
-  timeout 120 wine regedit /S "$WINEPREFIX/norva-settings.reg" >/dev/null 2>&1
-  cp /usr/share/wine/fonts/{marlett,tahoma,tahomabd}.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-  timeout 60 wineserver -w
-  touch "$WINEPREFIX/.norva-ready"
+    '"Debugger"="no_such_debugger.exe"' '' \
+    '[HKEY_CLASSES_ROOT\.htm]' '@="htmlfile"' '' \
+    '[HKEY_CLASSES_ROOT\htmlfile\shell\open\command]' \
+    '@="\"C:\\windows\\system32\\winebrowser.exe\" \"%1\""' >"$1"
+}
+
+prefix_settings_version=2
+
+make_prefix() {
+  if [ ! -f "$WINEPREFIX/.norva-ready" ]; then
+    echo "wine-session: making the Wine prefix $WINEPREFIX (once per build folder)"
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$HOME"
+    timeout 300 wine wineboot -i >/dev/null 2>&1
+    cp /usr/share/wine/fonts/{marlett,tahoma,tahomabd}.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    touch "$WINEPREFIX/.norva-ready"
+  fi
+  if [ "$(cat "$WINEPREFIX/.norva-settings" 2>/dev/null)" != "$prefix_settings_version" ]; then
+    write_prefix_settings "$WINEPREFIX/norva-settings.reg"
+    timeout 120 wine regedit /S "$WINEPREFIX/norva-settings.reg" >/dev/null 2>&1
+    timeout 60 wineserver -w
+    echo "$prefix_settings_version" >"$WINEPREFIX/.norva-settings"
+  fi
 }
 
 wine_session_start() {

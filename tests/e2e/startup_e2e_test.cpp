@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+
 #include "driver.h"
 #include "installation.h"
 #include "testsupport.h"
@@ -15,7 +17,7 @@ class StartupE2E : public ::testing::Test {
 protected:
     test::ScratchFolder folder;
     test::InstallationSpec spec;
-    std::vector<driver::Program> started;
+    std::deque<driver::Program> started;  // references to its elements stay valid
 
     void SetUp() override { WriteProfileStringA("Dictionary", nullptr, nullptr); }
     void TearDown() override {
