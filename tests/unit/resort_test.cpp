@@ -103,6 +103,23 @@ TEST_F(ResortTest, ResultIsOrderedByCompareWordsAndKeepsEveryRecord) {
     EXPECT_EQ(before, after);
 }
 
+TEST_F(ResortTest, SortTableOrderHoldsBeyondTheFirstEightCharacters) {
+    // Case folded, the hyphen ignored, the apostrophe ends a text.
+    std::string table(256, '\0');
+    for (int c = 1; c < 256; ++c) table[c] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    table['-'] = 1;
+    table['\''] = 0;
+    test::makeFolders("tables");
+    test::writeBytes("tables\\French.stb", table);
+    core.pair.hasSortTable = 1;
+    open(randomWords(3000, 5));
+    ASSERT_EQ(resortDictionary(), 0);
+    std::vector<WordRecord> sorted = test::readRecords(kDict);
+    ASSERT_EQ(sorted.size(), 3000u);
+    for (size_t i = 1; i < sorted.size(); ++i)
+        ASSERT_LE(compareWords(sorted[i - 1].headword, sorted[i].headword), 0) << i;
+}
+
 TEST_F(ResortTest, MarkedRecordsAreDroppedWhateverTheMark) {
     open({marked("pomme", 0), marked("chat", 1), marked("abeille", 2), marked("zut", -1),
           marked("chien", 0), marked("ane", 0)});
