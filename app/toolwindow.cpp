@@ -97,15 +97,15 @@ POINT centredOnScreen(int outerWidth, int outerHeight) {
             (GetSystemMetrics(SM_CYSCREEN) - outerHeight) / 2};
 }
 
-HWND createToolWindow(const ToolWindowSpec& spec, void* createParam) {
+HWND createToolWindow(const ToolWindowLayout& layout, void* createParam) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    HMENU menu = spec.menuName ? LoadMenuW(instance, spec.menuName) : nullptr;
-    int height = spec.outerHeight;
-    if (spec.addFrameHeights)
+    HMENU menu = layout.menuName ? LoadMenuW(instance, layout.menuName) : nullptr;
+    int height = layout.outerHeight;
+    if (layout.addFrameHeights)
         height += GetSystemMetrics(SM_CYCAPTION) + (menu ? GetSystemMetrics(SM_CYMENU) : 0);
-    POINT at = centredOnScreen(spec.outerWidth, height);
-    HWND window = CreateWindowExW(0, spec.className, spec.title.c_str(), spec.style, at.x, at.y,
-                                  spec.outerWidth, height, spec.owner, menu, instance, createParam);
+    POINT at = centredOnScreen(layout.outerWidth, height);
+    HWND window = CreateWindowExW(0, layout.className, layout.title.c_str(), layout.style, at.x, at.y,
+                                  layout.outerWidth, height, layout.owner, menu, instance, createParam);
     if (!window) {
         if (menu) DestroyMenu(menu);
         return nullptr;

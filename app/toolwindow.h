@@ -16,7 +16,7 @@
 // The notification code with which subclassed fields report their keys.
 constexpr WORD kFieldKeyNotification = 0x601;
 
-struct ToolWindowSpec {
+struct ToolWindowLayout {
     const wchar_t* className;
     std::wstring title;
     DWORD style;
@@ -31,7 +31,7 @@ struct ToolWindowSpec {
 bool registerToolClass(const wchar_t* className, WNDPROC windowProc);
 
 // Creates the window centred on the screen, shows it and paints it at once.
-HWND createToolWindow(const ToolWindowSpec& spec, void* createParam = nullptr);
+HWND createToolWindow(const ToolWindowLayout& layout, void* createParam = nullptr);
 
 // For the creation handler: top-most by the setting, then the saved position.
 void placeToolWindow(HWND window, PositionKind kind);

@@ -66,12 +66,12 @@ bool parseArguments(const std::vector<std::string>& args, Invocation& inv, std::
         inv.command = WbCommand::Help;
         return true;
     }
-    const CommandSpec* spec = findCommand(args[0]);
-    if (!spec) {
+    const CommandSpec* entry = findCommand(args[0]);
+    if (!entry) {
         error = "unknown command \"" + args[0] + "\"";
         return false;
     }
-    inv.command = spec->command;
+    inv.command = entry->command;
 
     int seen = 0;
     bool optionsEnded = false;
@@ -100,8 +100,8 @@ bool parseArguments(const std::vector<std::string>& args, Invocation& inv, std::
             error = "unknown option " + name;
             return false;
         }
-        if (!(spec->options & option)) {
-            error = std::string(spec->name) + " does not take " + name;
+        if (!(entry->options & option)) {
+            error = std::string(entry->name) + " does not take " + name;
             return false;
         }
         if (seen & option) {
@@ -138,8 +138,8 @@ bool parseArguments(const std::vector<std::string>& args, Invocation& inv, std::
         error = "give either --table or --locale, not both";
         return false;
     }
-    if (inv.operands.size() != spec->operands) {
-        error = std::string("wrong number of arguments: wbtool ") + spec->synopsis;
+    if (inv.operands.size() != entry->operands) {
+        error = std::string("wrong number of arguments: wbtool ") + entry->synopsis;
         return false;
     }
     return true;

@@ -6,7 +6,7 @@
 
 namespace test {
 
-struct InstallationSpec {
+struct InstallationSetup {
     std::string language = "english";  // language.ini
     std::vector<std::string> items = {"French,french,0", "German,german,0"};
     std::string selected = "Fre_Eng.wb";
@@ -15,9 +15,9 @@ struct InstallationSpec {
 
 // Writes language.ini, dict.ini (as the installer lays it out, CRLF line
 // ends) and the word files into the working folder.
-void prepareInstallation(const InstallationSpec& spec);
+void prepareInstallation(const InstallationSetup& setup);
 
 // The settings file as prepareInstallation writes it.
-std::string settingsText(const InstallationSpec& spec);
+std::string settingsText(const InstallationSetup& setup);
 
 }  // namespace test

@@ -16,7 +16,7 @@ namespace {
 class StartupE2E : public ::testing::Test {
 protected:
     test::ScratchFolder folder;
-    test::InstallationSpec spec;
+    test::InstallationSetup setup;
     std::deque<driver::Program> started;  // references to its elements stay valid
 
     void SetUp() override { WriteProfileStringA("Dictionary", nullptr, nullptr); }
@@ -48,20 +48,20 @@ const std::wstring kNoLanguage =
     L"No valid language found in language.ini   \n\nTry installing the program again.";
 
 TEST_F(StartupE2E, MissingLanguageIni) {
-    spec.language = "english";
-    test::prepareInstallation(spec);
+    setup.language = "english";
+    test::prepareInstallation(setup);
     std::filesystem::remove("language.ini");
     expectFatal(kNoLanguage, L"Error");
 }
 
 TEST_F(StartupE2E, UnknownUiLanguage) {
-    spec.language = "klingon";
-    test::prepareInstallation(spec);
+    setup.language = "klingon";
+    test::prepareInstallation(setup);
     expectFatal(kNoLanguage, L"Error");
 }
 
 TEST_F(StartupE2E, MissingSettingsFile) {
-    test::prepareInstallation(spec);
+    test::prepareInstallation(setup);
     std::filesystem::remove("dict.ini");
     expectFatal(L"INI file not found, Program aborted.\n\nRun the installer again to repair the "
                 L"installation.\nThe help pages in the installation folder say how.",
@@ -69,8 +69,8 @@ TEST_F(StartupE2E, MissingSettingsFile) {
 }
 
 TEST_F(StartupE2E, EmptyLineBeforeTheFirstItem) {
-    test::prepareInstallation(spec);
-    std::string text = test::settingsText(spec);
+    test::prepareInstallation(setup);
+    std::string text = test::settingsText(setup);
     text.replace(text.find("[language]\r\n"), 12, "[language]\r\n\r\n");
     test::writeBytes("dict.ini", text);
     driver::Program& norva = startNorva();
@@ -83,13 +83,13 @@ TEST_F(StartupE2E, EmptyLineBeforeTheFirstItem) {
 }
 
 TEST_F(StartupE2E, MissingDictionaryFile) {
-    test::prepareInstallation(spec);
+    test::prepareInstallation(setup);
     std::filesystem::remove("language/Fre_Eng.wb");
     expectFatal(L"Can't open language\\Fre_Eng.wb   \n\nProgram aborted", L"Dictionary");
 }
 
 TEST_F(StartupE2E, SecondInstanceEndsSilentlyAndClosingEndsTheFirst) {
-    test::prepareInstallation(spec);
+    test::prepareInstallation(setup);
     driver::Program& first = startNorva();
     HWND main = driver::waitForWindow(first, L"norva", 15000);
     ASSERT_NE(main, nullptr);

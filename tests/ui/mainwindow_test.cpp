@@ -35,7 +35,7 @@ std::string iniValue(const char* key) {
 class MainWindowTest : public ::testing::Test {
 protected:
     test::ScratchFolder folder;
-    test::InstallationSpec spec;
+    test::InstallationSetup setup;
     void SetUp() override {
         WriteProfileStringA("Dictionary", nullptr, nullptr);  // a fresh win.ini section
         boxes.clear();
@@ -46,7 +46,7 @@ protected:
         WriteProfileStringA("Dictionary", nullptr, nullptr);
     }
     void start(const std::string& arguments = "") {
-        test::prepareInstallation(spec);
+        test::prepareInstallation(setup);
         int exitCode = -1;
         ASSERT_TRUE(startProgram(arguments, SW_SHOWNORMAL, exitCode));
         ASSERT_NE(mainWindow(), nullptr);
@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, RecordCommandLineAddsTheRecordButton) {
 }
 
 TEST_F(MainWindowTest, LanguageMenuWithThreeItems) {
-    spec.items = {"French,french,0", "German,german,0", "Italian,italian,0"};
+    setup.items = {"French,french,0", "German,german,0", "Italian,italian,0"};
     start();
     HMENU menu = languageMenu();
     ASSERT_EQ(GetMenuItemCount(menu), 7);  // six pairs and one separator
@@ -145,7 +145,7 @@ TEST_F(MainWindowTest, ChoosingAPairRewritesOnlyTheSelectedLine) {
     EXPECT_EQ(checkedLanguageItem(), 203);
     EXPECT_STREQ(currentPair()->name, "English");
     EXPECT_STREQ(currentPair()->toName, "German");
-    test::InstallationSpec expected = spec;
+    test::InstallationSetup expected = setup;
     expected.selected = "Eng_Ger.wb";
     EXPECT_EQ(test::readBytes("dict.ini"), test::settingsText(expected));
     EXPECT_EQ(wordStore.dictionaryCount, 2);
@@ -154,7 +154,7 @@ TEST_F(MainWindowTest, ChoosingAPairRewritesOnlyTheSelectedLine) {
 }
 
 TEST_F(MainWindowTest, ClickOnAnIconSwapsTheDirection) {
-    spec.selected = "Eng_Fre.wb";
+    setup.selected = "Eng_Fre.wb";
     start();
     SendMessageW(mainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(70, 190));
     EXPECT_STREQ(currentPair()->name, "French");
@@ -167,7 +167,7 @@ TEST_F(MainWindowTest, ClickOnAnIconSwapsTheDirection) {
 }
 
 TEST_F(MainWindowTest, PairPrefixOnTheCommandLine) {
-    spec.selected = "Eng_Fre.wb";
+    setup.selected = "Eng_Fre.wb";
     start("/wb Ger");
     EXPECT_STREQ(currentPair()->name, "German");
     EXPECT_EQ(checkedLanguageItem(), 201);
@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, PairPrefixOnTheCommandLine) {
 }
 
 TEST_F(MainWindowTest, PairPrefixMatchingTheCurrentToNameKeepsIt) {
-    spec.selected = "Fre_Eng.wb";
+    setup.selected = "Fre_Eng.wb";
     start("wb Eng");
     EXPECT_STREQ(currentPair()->name, "French");
 }
@@ -254,7 +254,7 @@ TEST_F(MainWindowTest, SavedListThatIsGoneFallsBackToTheFirst) {
 }
 
 TEST_F(MainWindowTest, UnknownLocaleWarnsAndStartUpContinues) {
-    spec.items = {"French,klingon,0"};
+    setup.items = {"French,klingon,0"};
     start();
     ASSERT_GE(boxes.size(), 1u);
     EXPECT_EQ(boxes.back().text, L"Unknown locale : klingon");

@@ -50,8 +50,8 @@ protected:
         WriteProfileStringA("Dictionary", nullptr, nullptr);
     }
     // French words w000 .. w(n-1), translations t000 ..
-    void open(int count, test::InstallationSpec spec = {}) {
-        test::prepareInstallation(spec);
+    void open(int count, test::InstallationSetup setup = {}) {
+        test::prepareInstallation(setup);
         std::vector<test::Entry> entries;
         for (int i = 0; i < count; ++i) {
             char h[8], t[8];
@@ -281,10 +281,10 @@ TEST_F(SearchWindowTest, PairSwitchFromTheBackgroundKeepsTheSearchText) {
 }
 
 TEST_F(SearchWindowTest, PaletteFollowsTheFieldsCharsets) {
-    test::InstallationSpec spec;
-    spec.items = {"French,french,0", "Russian,russian,204"};
-    spec.selected = "Rus_Eng.wb";
-    test::prepareInstallation(spec);
+    test::InstallationSetup setup;
+    setup.items = {"French,french,0", "Russian,russian,204"};
+    setup.selected = "Rus_Eng.wb";
+    test::prepareInstallation(setup);
     int exitCode = 0;
     ASSERT_TRUE(startProgram("", SW_SHOWNORMAL, exitCode));
     SendMessageW(mainWindow(), WM_COMMAND, cmd::kSearch, 0);
