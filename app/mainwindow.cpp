@@ -252,24 +252,13 @@ HWND mainWindow() { return g.hwnd; }
 HWND createMainWindow(int showCommand) {
     static std::wstring menuName;  // the class keeps a pointer to it
     menuName = resourceName("NORVA");
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc = {sizeof wc};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = mainWindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = static_cast<HICON>(LoadImageW(instance, L"NORVAICON", IMAGE_ICON, 32, 32, 0));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"NORVAICON", IMAGE_ICON, 16, 16, 0));
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-    wc.lpszMenuName = menuName.c_str();
-    wc.lpszClassName = L"norva";
-    WNDCLASSEXW existing = {sizeof existing};
-    if (!GetClassInfoExW(instance, L"norva", &existing) && !RegisterClassExW(&wc)) return nullptr;
+    if (!registerToolClass(L"norva", mainWindowProc, menuName.c_str())) return nullptr;
     int height = 332 + GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU);
     POINT at = centredOnScreen(kOuterWidth, height);
     HWND hwnd = CreateWindowExW(0, L"norva", uiText(74).c_str(),
                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, at.x, at.y,
-                                kOuterWidth, height, nullptr, nullptr, instance, nullptr);
+                                kOuterWidth, height, nullptr, nullptr, GetModuleHandleW(nullptr),
+                                nullptr);
     if (!hwnd) return nullptr;
     ShowWindow(hwnd, showCommand);
     UpdateWindow(hwnd);

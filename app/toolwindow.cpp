@@ -76,7 +76,7 @@ LRESULT CALLBACK fieldKeysProc(HWND field, UINT msg, WPARAM wp, LPARAM lp, UINT_
 
 }  // namespace
 
-bool registerToolClass(const wchar_t* className, WNDPROC windowProc) {
+bool registerToolClass(const wchar_t* className, WNDPROC windowProc, const wchar_t* menuName) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW existing = {sizeof existing};
     if (GetClassInfoExW(instance, className, &existing)) return true;
@@ -88,6 +88,7 @@ bool registerToolClass(const wchar_t* className, WNDPROC windowProc) {
     wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"NORVAICON", IMAGE_ICON, 16, 16, 0));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    wc.lpszMenuName = menuName;
     wc.lpszClassName = className;
     return RegisterClassExW(&wc) != 0;
 }

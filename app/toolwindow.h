@@ -27,8 +27,10 @@ struct ToolWindowLayout {
     HWND owner;
 };
 
-// Registers a window class with the program's conventions (once per class).
-bool registerToolClass(const wchar_t* className, WNDPROC windowProc);
+// Registers a window class with the program's conventions (once per class);
+// the menu, when named, is the class menu of its windows.
+bool registerToolClass(const wchar_t* className, WNDPROC windowProc,
+                       const wchar_t* menuName = nullptr);
 
 // Creates the window centred on the screen, shows it and paints it at once.
 HWND createToolWindow(const ToolWindowLayout& layout, void* createParam = nullptr);
