@@ -52,6 +52,7 @@ void timeResort(long records) {
     setMessageBoxRecorder(answerOk);
     std::printf("\nRe-sort of %ld unsorted records in the sorting window\n\n", records);
     std::printf("| %-40s | %9s |\n", "comparison", "seconds");
+    std::printf("|%s|%s|\n", std::string(42, '-').c_str(), std::string(11, '-').c_str());
     for (const char* locale : {"french", "klingon"}) {
         closeWordFiles();
         FILE* f = std::fopen("language\\Fre_Eng.wb", "wb");
