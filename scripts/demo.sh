@@ -1,36 +1,68 @@
 #!/usr/bin/env bash
-# Sets everything up, prepares an installation folder with the demo word
-# lists and starts norva.exe in it under Wine: on your display when there is
-# one, otherwise on a virtual display, saving a screenshot of the main window.
+# Sets everything up, builds the sample distribution (scripts/build-samples.sh:
+# eight FreeDict pairs), installs it into build/demo and starts norva.exe
+# there under Wine: on your display when there is one, otherwise on a
+# virtual display, saving a screenshot of the main window.
+#
+# The distribution is installed by install.exe when it can run unattended
+# (/quiet /dir=...); until then tools/samples/install_directly.py carries out
+# its install.inf. Without the FreeDict packages (no package source) the
+# two small hand-written lists in samples/ are installed instead.
+#
+# NORVA_DEMO_NO_SETUP=1 skips scripts/setup.sh (the builds are taken as they are).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+[ -n "${NORVA_DEMO_NO_SETUP:-}" ] || scripts/setup.sh
 root=$PWD
 demo=$root/build/demo
+dist=$root/build/samples/dist
 wbtool=$root/build/native/bin/wbtool
 rm -rf "$demo"
-mkdir -p "$demo/language" "$demo/list/Starter"
 
-# Forward lists imported from the samples, reverse lists built from them.
-for pair in French:french-english German:german-english; do
-  name=${pair%%:*} file=${pair#*:}
-  code=${name:0:3}
-  "$wbtool" import "samples/$file.tsv" "$demo/language/${code}_Eng.wb"
-  "$wbtool" sort "$demo/language/${code}_Eng.wb" >/dev/null
-  "$wbtool" reverse "$demo/language/${code}_Eng.wb" "$demo/language/Eng_${code}.wb"
-done
-printf '[Dictionary]\r\nLanguage=english\r\n' >"$demo/language.ini"
-printf '%s\r\n' '# --- dict.ini ----------------------------------------' '' '[AddNew]' 'on' '' \
-  '[selected]' 'Fre_Eng.wb' '' '[language]' 'French,french,0' 'German,german,0' '' \
-  '# --- EOF ---------------------------------------------' >"$demo/dict.ini"
-for f in logo.bmp dict.avi; do
-  [ -f "build/win/bin/$f" ] && cp "build/win/bin/$f" "$demo/"
-done
-cp build/win/bin/norva.exe "$demo/"
+# The installer's own help text names its unattended switch once it has one.
+installer_is_quiet() {
+  { strings -a "$dist/install.exe"; strings -a -e l "$dist/install.exe"; } 2>/dev/null |
+    grep -qi -- '/quiet'
+}
+
+# The hand-written lists: forward lists imported, reverse lists built from them.
+install_small_lists() {
+  mkdir -p "$demo/language" "$demo/list/Starter"
+  for pair in French:french-english German:german-english; do
+    name=${pair%%:*} file=${pair#*:}
+    code=${name:0:3}
+    "$wbtool" import "samples/$file.tsv" "$demo/language/${code}_Eng.wb"
+    "$wbtool" sort "$demo/language/${code}_Eng.wb" >/dev/null
+    "$wbtool" reverse "$demo/language/${code}_Eng.wb" "$demo/language/Eng_${code}.wb"
+  done
+  printf '[Dictionary]\r\nLanguage=english\r\n' >"$demo/language.ini"
+  printf '%s\r\n' '# --- dict.ini ----------------------------------------' '' '[AddNew]' 'on' '' \
+    '[selected]' 'Fre_Eng.wb' '' '[language]' 'French,french,0' 'German,german,0' '' \
+    '# --- EOF ---------------------------------------------' >"$demo/dict.ini"
+  for f in logo.bmp dict.avi; do
+    [ -f "build/win/bin/$f" ] && cp "build/win/bin/$f" "$demo/"
+  done
+  cp build/win/bin/norva.exe "$demo/"
+}
+
+samples=1
+scripts/build-samples.sh || samples=0
 
 if [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ]; then export NORVA_USE_DISPLAY=1; fi
 source scripts/wine-session.sh
 wine_session_start
+if [ "$samples" = 0 ]; then
+  echo "demo: the sample distribution could not be built; installing the small lists of samples/"
+  install_small_lists
+elif installer_is_quiet; then
+  echo "demo: installing the sample distribution with install.exe into $demo"
+  mkdir -p "$demo"
+  (cd "$dist" && timeout 900 wine install.exe /quiet "/dir=$(winepath -w "$demo")")
+else
+  echo "demo: install.exe cannot install unattended yet; carrying out install.inf directly into $demo"
+  python3 tools/samples/install_directly.py "$dist" "$demo" \
+    --reverse "timeout 900 wine $root/build/win/bin/wbtool.exe reverse {from} {to} --locale english"
+fi
 cd "$demo"
 if [ -n "${NORVA_USE_DISPLAY:-}" ]; then
   echo "demo: starting norva.exe in $demo"
