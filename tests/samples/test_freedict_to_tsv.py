@@ -92,6 +92,14 @@ class ConverterTest(unittest.TestCase):
         self.assertEqual(self.rows([('principal', text)]),
                          [('principal', 'most important, main, chief')])
 
+    def test_abbreviations_and_pronunciations_inside_senses_left_out(self):
+        text = ('Stra\u00dfe /\u0283t\u027e\u02c8\u0251\u02d0s\u0259/ <fem, n, sg>\n'
+                'avenue <n>Ave,  /\u02c8\u0251\u02d0v\u025b/ , alley <n>\n'
+                'road <n>Rd,  /\u02cc\u025b\u027ed\u02c8e\u02d0/\n'
+                'and/or, either/or\n')
+        self.assertEqual(self.rows([('strasse', text)]),
+                         [('Stra\u00dfe', 'avenue, alley, road, and/or, either/or')])
+
     def test_commas_inside_parentheses_do_not_split(self):
         self.assertEqual(self.rows([('x', 'x\nto (a, b) go, walk\n')]),
                          [('x', 'to (a, b) go, walk')])

@@ -58,7 +58,9 @@ BASE64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
 
 LABEL_LINE = re.compile(r"^[A-Za-z][A-Za-z ]*:(\s|$)")   # "see: ...", "Note: ...", "Synonym: ..."
 SENSE_NUMBER = re.compile(r"^\d+\.\s*")
-BRACKETED = re.compile(r"\[[^\]]*\]|<[^>]*>|\{[^}]*\}")
+# Labels in brackets, grammar in angle brackets with an abbreviation glued
+# to it ("avenue <n>Ave"), references in braces, pronunciations in slashes.
+BRACKETED = re.compile(r"\[[^\]]*\]|<[^>]*>\S*|\{[^}]*\}|(?:^|(?<=\s))/[^/]+/(?=[\s,;]|$)")
 SPACES = re.compile(r"\s+")
 CONTROLS = re.compile(r"[\x00-\x1f\x7f-\x9f\u200b-\u200f\u2028-\u202e\u2060-\u2064\ufeff]")
 
@@ -117,7 +119,7 @@ def parse_entry(text):
         if indent > 2 or body.startswith('"') or LABEL_LINE.match(body):
             continue
         body = SENSE_NUMBER.sub("", body)
-        body = BRACKETED.sub(" ", body)
+        body = BRACKETED.sub(" ", body).replace("<", " ").replace(">", " ")
         for alternative in split_alternatives(body):
             alternative = clean(alternative)
             if alternative and alternative not in alternatives:
