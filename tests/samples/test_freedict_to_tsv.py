@@ -100,6 +100,16 @@ class ConverterTest(unittest.TestCase):
         self.assertEqual(self.rows([('strasse', text)]),
                          [('Stra\u00dfe', 'avenue, alley, road, and/or, either/or')])
 
+    def test_colons_separate_alternatives_and_only_known_labels_mark_notes(self):
+        text = ('au\u00dfer /x/ ([+ dat]) <prep>\n'
+                'except: excepting <prep>, bar <prep> [Br.] , save <prep> [formal]\n'
+                '   Synonyms: {ausgenommen}\n'
+                'See also: {sonst}\n')
+        quoted = 'Anzeige\n"on line" sign\n         Note: railway\n'
+        self.assertEqual(self.rows([('ausser', text), ('anzeige', quoted)]),
+                         [('au\u00dfer', 'except, excepting, bar, save'),
+                          ('Anzeige', '"on line" sign')])
+
     def test_commas_inside_parentheses_do_not_split(self):
         self.assertEqual(self.rows([('x', 'x\nto (a, b) go, walk\n')]),
                          [('x', 'to (a, b) go, walk')])

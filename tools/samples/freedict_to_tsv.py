@@ -56,11 +56,13 @@ ASCII_FORMS = {
 
 BASE64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
 
-LABEL_LINE = re.compile(r"^[A-Za-z][A-Za-z ]*:(\s|$)")   # "see: ...", "Note: ...", "Synonym: ..."
+# Lines of notes and cross-references: "see: ...", "Note: ...", "Synonyms: ...".
+LABEL_LINE = re.compile(r"^(?:see|see also|note|notes|synonyms?|antonyms?|usage|examples?|compare|cf\.?)"
+                        r"\s*:(?:\s|$)", re.IGNORECASE)
 SENSE_NUMBER = re.compile(r"^\d+\.\s*")
 # Labels in brackets, grammar in angle brackets with an abbreviation glued
 # to it ("avenue <n>Ave"), references in braces, pronunciations in slashes.
-BRACKETED = re.compile(r"\[[^\]]*\]|<[^>]*>\S*|\{[^}]*\}|(?:^|(?<=\s))/[^/]+/(?=[\s,;]|$)")
+BRACKETED = re.compile(r"\[[^\]]*\]|<[^>]*>[^\s,;]*|\{[^}]*\}|(?:^|(?<=\s))/[^/]+/(?=[\s,;]|$)")
 SPACES = re.compile(r"\s+")
 CONTROLS = re.compile(r"[\x00-\x1f\x7f-\x9f\u200b-\u200f\u2028-\u202e\u2060-\u2064\ufeff]")
 
@@ -116,10 +118,11 @@ def parse_entry(text):
         indent = len(line) - len(line.lstrip(" "))
         body = line.strip()
         # Examples, notes and references are indented further or labelled.
-        if indent > 2 or body.startswith('"') or LABEL_LINE.match(body):
+        if indent > 2 or (indent and body.startswith('"')) or LABEL_LINE.match(body):
             continue
         body = SENSE_NUMBER.sub("", body)
         body = BRACKETED.sub(" ", body).replace("<", " ").replace(">", " ")
+        body = body.replace(": ", ", ")   # "except: excepting" lists two alternatives
         for alternative in split_alternatives(body):
             alternative = clean(alternative)
             if alternative and alternative not in alternatives:
