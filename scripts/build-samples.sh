@@ -65,8 +65,7 @@ for line in "${pairs[@]}"; do
   table=$work/$name.tsv
   if [ ! -s "$table" ] || [ "$converter" -nt "$table" ] || [ "$base.dict.dz" -nt "$table" ]; then
     args=(--charset "$charset"); [ "$reverse" = 1 ] && args+=(--reverse)
-    python3 "$converter" "$base" "$table.part" "${args[@]}"
-    mv "$table.part" "$table"
+    python3 "$converter" "$base" "$table" "${args[@]}"
   fi
 done
 step "word tables"

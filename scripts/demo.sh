@@ -19,10 +19,15 @@ dist=$root/build/samples/dist
 wbtool=$root/build/native/bin/wbtool
 rm -rf "$demo"
 
-# The installer's own help text names its unattended switch once it has one.
+# The installer names its unattended switch once it has one.
 installer_is_quiet() {
   { strings -a "$dist/install.exe"; strings -a -e l "$dist/install.exe"; } 2>/dev/null |
-    grep -qi -- '/quiet'
+    grep -qi -- 'quiet'
+}
+
+install_from_script() {
+  python3 tools/samples/install_directly.py "$dist" "$demo" \
+    --reverse "timeout 900 wine $root/build/win/bin/wbtool.exe reverse {from} {to} --locale english"
 }
 
 # The hand-written lists: forward lists imported, reverse lists built from them.
@@ -57,11 +62,15 @@ if [ "$samples" = 0 ]; then
 elif installer_is_quiet; then
   echo "demo: installing the sample distribution with install.exe into $demo"
   mkdir -p "$demo"
-  (cd "$dist" && timeout 900 wine install.exe /quiet "/dir=$(winepath -w "$demo")")
+  if ! (cd "$dist" && timeout 900 wine install.exe /quiet "/dir=$(winepath -w "$demo")") ||
+     [ ! -f "$demo/dict.ini" ] || [ ! -f "$demo/norva.exe" ]; then
+    echo "demo: install.exe did not install; carrying out install.inf directly"
+    rm -rf "$demo"
+    install_from_script
+  fi
 else
   echo "demo: install.exe cannot install unattended yet; carrying out install.inf directly into $demo"
-  python3 tools/samples/install_directly.py "$dist" "$demo" \
-    --reverse "timeout 900 wine $root/build/win/bin/wbtool.exe reverse {from} {to} --locale english"
+  install_from_script
 fi
 cd "$demo"
 if [ -n "${NORVA_USE_DISPLAY:-}" ]; then

@@ -29,6 +29,7 @@ the word file will be imported with (0 Western 1252, 204 Cyrillic 1251,
 
 import argparse
 import gzip
+import os
 import re
 import sys
 import unicodedata
@@ -258,10 +259,12 @@ def main(argv=None):
     args = parser.parse_args(argv)
     converter = convert(args.base, args.charset, args.reverse)
     written = 0
-    with open(args.out, "w", encoding="utf-8", newline="\n") as out:
+    # Written beside the table and renamed at the end: a table that exists is complete.
+    with open(args.out + ".part", "w", encoding="utf-8", newline="\n") as out:
         for headword, translation in converter.rows():
             out.write(headword + "\t" + translation + "\n")
             written += 1
+    os.replace(args.out + ".part", args.out)
     skipped = ", ".join("%s %d" % (k, v) for k, v in converter.skipped.items() if v)
     print("%s: %d entries%s" % (args.out, written, "; skipped: " + skipped if skipped else ""),
           file=sys.stderr)
