@@ -11,6 +11,7 @@ import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 TOOLS = os.environ.get('NORVA_SAMPLES_TOOLS') or os.path.join(HERE, '..', '..', 'tools', 'samples')
+sys.dont_write_bytecode = True   # no __pycache__ among the sources
 sys.path.insert(0, TOOLS)
 import layout  # noqa: E402
 import make_icons  # noqa: E402

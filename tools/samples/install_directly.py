@@ -20,6 +20,7 @@ import shutil
 import subprocess
 import sys
 
+sys.dont_write_bytecode = True   # no __pycache__ among the sources
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import layout  # noqa: E402
 

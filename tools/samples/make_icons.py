@@ -8,6 +8,7 @@ the 16 standard colours, written as FOLDER/<Language>.ico.
 import os
 import sys
 
+sys.dont_write_bytecode = True   # no __pycache__ among the sources
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'pictures'))
 import formats  # noqa: E402
 
