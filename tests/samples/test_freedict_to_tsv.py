@@ -17,9 +17,9 @@ CONVERTER = os.environ.get('NORVA_FREEDICT_TOOL') or os.path.join(
     HERE, '..', '..', 'tools', 'samples', 'freedict_to_tsv.py')
 
 sys.dont_write_bytecode = True   # no __pycache__ among the sources
-spec = importlib.util.spec_from_file_location('freedict_to_tsv', CONVERTER)
-ftt = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(ftt)
+module_spec = importlib.util.spec_from_file_location('freedict_to_tsv', CONVERTER)
+ftt = importlib.util.module_from_spec(module_spec)
+module_spec.loader.exec_module(ftt)
 
 BASE64 = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/'
 
