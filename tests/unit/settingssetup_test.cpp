@@ -86,3 +86,51 @@ TEST(LanguageList, BrokenEntriesAreRefusedWithTheirName) {
 }
 
 }  // namespace
+
+// On disk: language.cf processed into reverse lists and settings items.
+#include "files.h"
+#include "settingsfiles.h"
+#include "testsupport.h"
+
+namespace {
+
+TEST(LanguageListOnDisk, EntriesBuildListsAndSettings) {
+    test::ScratchFolder folder;
+    test::makeFolders("language");
+    test::writeWordFile("language\\Bbb_English.wb", {{"b-word", "bee, bea"}});
+    test::writeWordFile("language\\Aaa_English.wb", {{"a-word", "ay"}});
+    test::writeBytes("language.cf",
+                     "# pairs\r\nBbb,english,0,Bbb\r\nBbb_English.wb\r\nEnglish_Bbb.wb\r\n"
+                     "Aaa,english,0,Aaa\r\nAaa_English.wb\r\nEnglish_Aaa.wb\r\n");
+    const Edition& edition = editionNamed("english");
+    LanguageListProgress progress;
+    std::string error;
+    ASSERT_TRUE(processLanguageList(edition, progress, error)) << error;
+    EXPECT_FALSE(fileExists("language.cf"));
+    EXPECT_EQ(test::readRecords("language\\English_Bbb.wb").size(), 2u);
+    EXPECT_EQ(countPairItems("dict.ini"), 2);
+    ASSERT_TRUE(sortPairItems("dict.ini", error));
+    std::string settings = test::readBytes("dict.ini");
+    EXPECT_NE(settings.find("[selected]\r\nBbb_English.wb\r\n"), std::string::npos);
+    EXPECT_NE(settings.find("[language]\r\nAaa,english,0,Aaa\r\nBbb,english,0,Bbb\r\n\r\n# --- EOF"),
+              std::string::npos);
+    EXPECT_FALSE(fileExists("tmp.ini"));
+    // A second run without language.cf is the fatal "Can't open LANGUAGE.CF".
+    EXPECT_FALSE(processLanguageList(edition, progress, error));
+    EXPECT_EQ(error, "Can't open LANGUAGE.CF");
+}
+
+TEST(LanguageListOnDisk, MissingFromListIsFatal) {
+    test::ScratchFolder folder;
+    test::makeFolders("language");
+    test::writeBytes("language.cf", "Ccc,english,0,Ccc\nCcc_English.wb\nEnglish_Ccc.wb\n");
+    LanguageListProgress progress;
+    std::string error;
+    EXPECT_FALSE(processLanguageList(editionNamed("english"), progress, error));
+    EXPECT_EQ(error, "Input file missing");
+    EXPECT_EQ(countPairItems("nothing.ini"), -1);
+    EXPECT_STREQ(editionNamed("RUSSIANCYR").settingsFile, "ravidi.ini");
+    EXPECT_STREQ(installerEdition().aviDelayKey, "RavidiCyrAviDelay");
+}
+
+}  // namespace
