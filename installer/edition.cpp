@@ -3,10 +3,6 @@
 
 #include "textcase.h"
 
-#ifndef NORVA_INSTALL_EDITION
-#define NORVA_INSTALL_EDITION "russiancyr"
-#endif
-
 namespace {
 
 const Edition kEditions[] = {
@@ -32,5 +28,3 @@ const Edition& editionNamed(const std::string& language) {
         if (equalsIgnoringCase(language, e.language)) return e;
     return kEditions[4];
 }
-
-const Edition& installerEdition() { return editionNamed(NORVA_INSTALL_EDITION); }

@@ -1,35 +1,26 @@
-// main.cpp — install.exe: for now its window of class "Install" and the
-// message loop; the installation script grows around it.
+// main.cpp — install.exe: the installer's full-screen window, or with
+// "/quiet /dir=PATH" the same installation without any window or message box.
 #include <windows.h>
 
-namespace {
+#include <shellapi.h>
 
-LRESULT CALLBACK installWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-        case WM_DESTROY: PostQuitMessage(0); return 0;
+#include <string>
+
+#include "installation.h"
+#include "installwindow.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+    InstallOptions options;
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    for (int i = 1; argv && i < argc; ++i) {
+        std::wstring arg = argv[i];
+        if (lstrcmpiW(arg.c_str(), L"/quiet") == 0) options.quiet = true;
+        else if (arg.size() > 5 && CompareStringOrdinal(arg.c_str(), 5, L"/dir=", 5, TRUE) == CSTR_EQUAL)
+            options.folder = arg.substr(5);
     }
-    return DefWindowProcW(hwnd, msg, wp, lp);
-}
-
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = installWindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    wc.lpszClassName = L"Install";
-    if (!RegisterClassW(&wc)) return 1;
-    HWND window = CreateWindowW(L"Install", L"Install", WS_POPUP | WS_VISIBLE, 0, 0,
-                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                nullptr, nullptr, instance, nullptr);
-    if (!window) return 1;
-    ShowWindow(window, show);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    if (argv) LocalFree(argv);
+    if (!loadInstallScript(options)) return 1;
+    if (options.quiet) return installQuietly(options);
+    return runInstallWindow(options, show);
 }

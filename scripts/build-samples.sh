@@ -101,7 +101,7 @@ else
 fi
 step "icons and pronunciations"
 
-cp build/win/bin/install.exe "$dist/"
+cp build/win/bin/english/install.exe "$dist/"  # the english edition of the installer
 for f in logo.bmp dict.avi; do
   [ -f "build/win/bin/$f" ] && cp "build/win/bin/$f" "$dist/"
 done

@@ -130,7 +130,7 @@ TEST(LanguageListOnDisk, MissingFromListIsFatal) {
     EXPECT_EQ(error, "Input file missing");
     EXPECT_EQ(countPairItems("nothing.ini"), -1);
     EXPECT_STREQ(editionNamed("RUSSIANCYR").settingsFile, "ravidi.ini");
-    EXPECT_STREQ(installerEdition().aviDelayKey, "RavidiCyrAviDelay");
+    EXPECT_STREQ(editionNamed("klingon").aviDelayKey, "RavidiCyrAviDelay");
 }
 
 }  // namespace
