@@ -22,7 +22,7 @@ rm -rf "$demo"
 # The installer names its unattended switch once it has one.
 installer_is_quiet() {
   { strings -a "$dist/install.exe"; strings -a -e l "$dist/install.exe"; } 2>/dev/null |
-    grep -qi -- 'quiet'
+    grep -i -- 'quiet' >/dev/null  # reads to the end: no broken pipe under pipefail
 }
 
 install_from_script() {
