@@ -164,9 +164,58 @@ void start() {
     DestroyWindow(g.hwnd);
 }
 
+// The folder list: the current folder's sub-folders that are not hidden
+// ("." left out after a choice in the list); the field shows where we are.
+void fillFolderList(bool withDot) {
+    HWND list = GetDlgItem(g.hwnd, kDirList);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(L"*.*", &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            bool folder = data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+            bool hidden = data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN;
+            if (!folder || hidden || (!withDot && lstrcmpW(data.cFileName, L".") == 0)) continue;
+            SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(data.cFileName));
+        } while (FindNextFileW(find, &data));
+        FindClose(find);
+    }
+    wchar_t current[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, current);
+    SetDlgItemTextW(g.hwnd, kFolderField, current);
+}
+
+void changeDirectory() {
+    EnableWindow(GetDlgItem(g.hwnd, kChangeDir), FALSE);
+    SetWindowPos(GetDlgItem(g.hwnd, kPanel), nullptr, 0, 0, 440, 320, SWP_NOMOVE | SWP_NOZORDER);
+    for (int id : {kDriveList, kDirList, kDriveLabel, kDirLabel}) show(id, true);
+    wchar_t drives[512] = {};
+    GetLogicalDriveStringsW(511, drives);
+    for (wchar_t* d = drives; *d; d += lstrlenW(d) + 1) {
+        CharLowerW(d);
+        SendDlgItemMessageW(g.hwnd, kDriveList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(d));
+    }
+    SetCurrentDirectoryW(L"c:\\");
+    fillFolderList(true);
+}
+
+// A drive or a folder chosen in the lists becomes the current folder.
+void onListChoice(int id) {
+    HWND list = GetDlgItem(g.hwnd, id);
+    LRESULT chosen = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    if (chosen == LB_ERR) return;
+    wchar_t entry[MAX_PATH] = {};
+    if (SendMessageW(list, LB_GETTEXTLEN, chosen, 0) >= MAX_PATH) return;
+    SendMessageW(list, LB_GETTEXT, chosen, reinterpret_cast<LPARAM>(entry));
+    SetCurrentDirectoryW(entry);
+    fillFolderList(id == kDriveList);
+}
+
 void onCommand(HWND hwnd, int id, HWND, UINT code) {
+    if (code == LBN_SELCHANGE && (id == kDriveList || id == kDirList)) return onListChoice(id);
     if (code != BN_CLICKED) return;
     switch (id) {
+        case kChangeDir: changeDirectory(); return;
         case kStart: start(); return;
         case IDOK: start(); return;  // Enter in the folder field
         case kStop: DestroyWindow(hwnd); return;
