@@ -19,19 +19,6 @@ constexpr int kLanguageHeader = 56;   // "[language]"
 constexpr int kSelectedHeader = 57;   // "[selected]"
 constexpr int kSelectedLength = 58;   // "10", the length of the header
 
-// Fields of an item; runs of commas count as one separator.
-std::vector<std::string> splitFields(const std::string& item) {
-    std::vector<std::string> fields;
-    size_t start = 0;
-    while (start <= item.size()) {
-        size_t comma = item.find(',', start);
-        if (comma == std::string::npos) comma = item.size();
-        if (comma > start) fields.push_back(item.substr(start, comma - start));
-        start = comma + 1;
-    }
-    return fields;
-}
-
 std::string firstField(const std::string& line) { return line.substr(0, line.find(',')); }
 
 std::string first3(const std::string& s) { return s.substr(0, 3); }
@@ -59,7 +46,7 @@ std::string settingsFileName() { return uiString(kSettingsFile); }
 
 bool parseLanguageItem(const std::string& item, const std::string& uiName, int uiCharset,
                        LanguagePair& p) {
-    std::vector<std::string> f = splitFields(item);
+    std::vector<std::string> f = splitAtCommas(item);
     if (f.empty() || f[0].size() < 3) return false;
     std::string locale = f.size() > 1 ? f[1] : "english";
     std::string charset = f.size() > 2 ? f[2] : "0";

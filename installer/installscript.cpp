@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "textcase.h"
+#include "textlines.h"
 
 namespace {
 
@@ -38,20 +39,14 @@ std::vector<std::string> wordsAfterKeyword(const std::string& line) {
 }  // namespace
 
 std::vector<std::string> scriptLines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t nl = text.find('\n', start);
-        if (nl == std::string::npos) nl = text.size();
-        std::string line = text.substr(start, nl - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::vector<std::string> pieces;
+    for (const std::string& line : splitLines(text)) {
         for (size_t at = 0; at < line.size(); at += 99) {
             std::string piece = line.substr(at, 99);
-            if (piece[0] != '#') lines.push_back(piece);
+            if (piece[0] != '#') pieces.push_back(piece);
         }
-        start = nl + 1;
     }
-    return lines;
+    return pieces;
 }
 
 ScriptSettings readScriptSettings(const std::string& text) {

@@ -4,40 +4,14 @@
 #include <algorithm>
 
 #include "textcase.h"
+#include "textlines.h"
 
 namespace {
-
-std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t nl = text.find('\n', start);
-        if (nl == std::string::npos) nl = text.size();
-        std::string line = text.substr(start, nl - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        start = nl + 1;
-    }
-    return lines;
-}
 
 std::string joinLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) text += line + "\n";
     return text;
-}
-
-// Fields split at commas; runs of commas count as one separator.
-std::vector<std::string> fieldsOf(const std::string& line) {
-    std::vector<std::string> fields;
-    size_t start = 0;
-    while (start <= line.size()) {
-        size_t comma = line.find(',', start);
-        if (comma == std::string::npos) comma = line.size();
-        if (comma > start) fields.push_back(line.substr(start, comma - start));
-        start = comma + 1;
-    }
-    return fields;
 }
 
 bool isLanguageHeader(const std::string& line) { return startsWithIgnoringCase(line, "[language]"); }
@@ -50,7 +24,7 @@ const char* const kEndComment =
 }  // namespace
 
 std::string pairItemKey(const std::string& item) {
-    std::vector<std::string> fields = fieldsOf(item);
+    std::vector<std::string> fields = splitAtCommas(item);
     if (fields.size() >= 4) return fields[3];
     return fields.empty() ? std::string() : fields[0];
 }
@@ -62,7 +36,7 @@ bool parseLanguageList(const std::string& text, std::vector<LanguageEntry>& entr
     for (const std::string& line : splitLines(text))
         if (!isCommentOrEmptyLine(line)) lines.push_back(line.substr(0, 99));
     for (size_t i = 0; i < lines.size(); i += 3) {
-        std::vector<std::string> fields = fieldsOf(lines[i]);
+        std::vector<std::string> fields = splitAtCommas(lines[i]);
         if (fields.size() < 4) {
             error = "language.cf: the entry \"" + lines[i] + "\" needs name, locale, charset and long name";
             return false;
@@ -86,7 +60,7 @@ std::string withoutPairItems(const std::string& settings, const std::string& lon
     for (const std::string& line : splitLines(settings)) {
         // The key: the fourth field, else the first; a line without any comma
         // has no key at all.
-        std::vector<std::string> fields = fieldsOf(line);
+        std::vector<std::string> fields = splitAtCommas(line);
         bool hasKey = line.find(',') != std::string::npos && !fields.empty();
         if (!(hasKey && equalsIgnoringCase(pairItemKey(line), longName))) kept.push_back(line);
     }

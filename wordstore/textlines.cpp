@@ -40,3 +40,29 @@ bool readLinePiece(FILE* file, std::string& line, size_t maxChars) {
         line.push_back(static_cast<char>(c));
     }
 }
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t nl = text.find('\n', start);
+        if (nl == std::string::npos) nl = text.size();
+        std::string line = text.substr(start, nl - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+        start = nl + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string> splitAtCommas(const std::string& item) {
+    std::vector<std::string> fields;
+    size_t start = 0;
+    while (start <= item.size()) {
+        size_t comma = item.find(',', start);
+        if (comma == std::string::npos) comma = item.size();
+        if (comma > start) fields.push_back(item.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return fields;
+}

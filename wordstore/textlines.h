@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 constexpr size_t kLinePieceChars = 99;
 
@@ -17,3 +18,10 @@ bool readLinePiece(FILE* file, std::string& line, size_t maxChars = kLinePieceCh
 
 // A line that is no item: empty, or a comment beginning with "#".
 inline bool isCommentOrEmpty(const std::string& line) { return line.empty() || line[0] == '#'; }
+
+// The lines of a text held in memory, each without its "\n" or "\r\n".
+std::vector<std::string> splitLines(const std::string& text);
+
+// The fields of an item separated by commas; runs of commas count as one
+// separator, so no field is empty.
+std::vector<std::string> splitAtCommas(const std::string& item);
