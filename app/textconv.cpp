@@ -1,7 +1,6 @@
-// textconv.cpp — conversions through MultiByteToWideChar / WideCharToMultiByte.
+// textconv.cpp — the code page of a font character set (the conversions
+// themselves are in widetext.cpp, shared with the installer).
 #include "textconv.h"
-
-#include <windows.h>
 
 unsigned codePageOfCharset(int charset) {
     switch (charset) {
@@ -15,31 +14,4 @@ unsigned codePageOfCharset(int charset) {
         case 500: return 28593;  // Latin-3 (Esperanto): no Windows charset holds it
         default: return 1252;
     }
-}
-
-std::wstring toWide(const std::string& bytes, unsigned codePage) {
-    if (bytes.empty()) return std::wstring();
-    int n = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), &out[0], n);
-    return out;
-}
-
-std::string toBytes(const std::wstring& text, unsigned codePage, bool* lossless) {
-    if (lossless) *lossless = true;
-    if (text.empty()) return std::string();
-    BOOL usedDefault = FALSE;
-    // Code pages such as 28593 refuse the "used default" query; ask only where it works.
-    BOOL* ask = (codePage == CP_UTF8 || codePage >= 50000) ? nullptr : &usedDefault;
-    int n = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                nullptr, ask);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr,
-                        ask);
-    if (lossless) {
-        *lossless = !usedDefault;
-        // Round trip where the query is not available.
-        if (!ask) *lossless = toWide(out, codePage) == text;
-    }
-    return out;
 }

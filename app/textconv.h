@@ -6,11 +6,8 @@
 
 #include <string>
 
+#include "widetext.h"
+
 // The code page of a font character set: 0 -> 1252, 204 -> 1251, 500
 // (Esperanto) -> 28593, and the other Windows charsets.
 unsigned codePageOfCharset(int charset);
-
-std::wstring toWide(const std::string& bytes, unsigned codePage);
-
-// Converts back; false in *lossless when a character has no byte in the code page.
-std::string toBytes(const std::wstring& text, unsigned codePage, bool* lossless = nullptr);

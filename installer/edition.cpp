@@ -1,17 +1,20 @@
-// edition.cpp — the edition values of the eleven UI languages.
+// edition.cpp — the editions' values, equal to the UI strings at offsets 53,
+// 15, 12 and 1 of each UI language (a unit test compares them with the
+// string tables).
 #include "edition.h"
 
 #include "textcase.h"
 
 namespace {
 
-const Edition kEditions[] = {
+// The russiancyr settings file is written "ravidi.ini", as the installer has
+// always written it; the program's string table spells it "Ravidi.ini",
+// which names the same file on Windows.
+const InstallEdition kEditions[] = {
     {"english", "dict.ini", "EnglishAviDelay", "english", "language\\"},
     {"french", "dict.ini", "FrenchAviDelay", "french", "langue\\"},
     {"swedish", "lexikon.ini", "SwedishAviDelay", "swedish", "sprak\\"},
     {"russianlat", "ravidi.ini", "RavidiEngAviDelay", "russian", "language\\"},
-    // The program names it "Ravidi.ini"; the installer writes "ravidi.ini" and
-    // its header so. Windows file names ignore case: it is the same file.
     {"russiancyr", "ravidi.ini", "RavidiCyrAviDelay", "russian", "language\\"},
     {"dutch", "norva.ini", "DutchAviDelay", "dutch", "taal\\"},
     {"italian", "dizio.ini", "ItalianAviDelay", "italian", "language\\"},
@@ -23,8 +26,8 @@ const Edition kEditions[] = {
 
 }  // namespace
 
-const Edition& editionNamed(const std::string& language) {
-    for (const Edition& e : kEditions)
-        if (equalsIgnoringCase(language, e.language)) return e;
-    return kEditions[4];
+const InstallEdition* findEdition(const std::string& uiLanguage) {
+    for (const InstallEdition& e : kEditions)
+        if (equalsIgnoringCase(uiLanguage, e.uiLanguage)) return &e;
+    return nullptr;
 }

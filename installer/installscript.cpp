@@ -1,75 +1,116 @@
-// installscript.cpp — the two passes over install.inf.
+// installscript.cpp — keyword matching and the two passes over install.inf.
 #include "installscript.h"
 
-#include <sstream>
+#include <cstdio>
+#include <cstring>
+#include <iterator>
 
+#include "files.h"
 #include "textcase.h"
 #include "textlines.h"
 
 namespace {
 
-struct Keyword {
-    const char* word;
-    ScriptCommand command;
-    size_t operands;  // blank-separated words the command needs after itself
-};
+// A blank separates a keyword from its value and the words of a line.
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-const Keyword kCommands[] = {
-    {"mkdir", ScriptCommand::MkDir, 1},         {"iconname", ScriptCommand::IconName, 1},
-    {"avidelay", ScriptCommand::AviDelay, 1},   {"icongroup", ScriptCommand::IconGroup, 1},
-    {"iconexe", ScriptCommand::IconExe, 1},     {"display", ScriptCommand::Display, 1},
-    {"mkwlist", ScriptCommand::MkWList, 0},     {"copy", ScriptCommand::Copy, 2},
-    {"xcopy", ScriptCommand::XCopy, 2},         {"sndcopy", ScriptCommand::SndCopy, 2},
-};
+const char* const kSettingsKeywords[] = {"title", "dir", "wbarg", "debug"};
+enum { kTitle, kDir, kWbarg, kDebug };
 
-std::string valueOf(const std::string& line) {
-    size_t blank = line.find(' ');
-    return blank == std::string::npos ? std::string() : line.substr(blank + 1);
-}
+// Table order matters: a line is taken by the first keyword it begins with.
+const char* const kCommandKeywords[] = {"mkdir",   "iconname", "avidelay", "icongroup",
+                                        "iconexe", "display",  "mkwlist",  "copy",
+                                        "xcopy",   "sndcopy"};
+const ScriptCommandKind kCommandKinds[] = {
+    ScriptCommandKind::MakeFolder, ScriptCommandKind::IconName,  ScriptCommandKind::AviDelay,
+    ScriptCommandKind::IconGroup,  ScriptCommandKind::IconExe,   ScriptCommandKind::Display,
+    ScriptCommandKind::MakeWordLists, ScriptCommandKind::Copy,   ScriptCommandKind::XCopy,
+    ScriptCommandKind::SndCopy};
+static_assert(std::size(kCommandKeywords) == std::size(kCommandKinds), "one kind per keyword");
 
-std::vector<std::string> wordsAfterKeyword(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    std::string word;
-    in >> word;  // the keyword itself
-    while (in >> word) words.push_back(word);
-    return words;
+// Reads a script in line pieces of at most 99 characters, skipping empty
+// and comment lines. False when it cannot be opened.
+bool forEachScriptLine(const std::string& path, const std::function<void(const std::string&)>& use) {
+    FILE* file = openFile(path, "rb");
+    if (!file) return false;
+    std::string line;
+    while (readLinePiece(file, line))
+        if (!isCommentOrEmpty(line)) use(line);
+    std::fclose(file);
+    return true;
 }
 
 }  // namespace
 
-std::vector<std::string> scriptLines(const std::string& text) {
-    std::vector<std::string> pieces;
-    for (const std::string& line : splitLines(text)) {
-        for (size_t at = 0; at < line.size(); at += 99) {
-            std::string piece = line.substr(at, 99);
-            if (piece[0] != '#') pieces.push_back(piece);
-        }
-    }
-    return pieces;
+bool lineValue(const std::string& line, std::string& value) {
+    size_t blank = 0;
+    while (blank < line.size() && !isBlank(line[blank])) ++blank;
+    if (blank + 1 >= line.size()) return false;  // no blank, or nothing after it
+    value = line.substr(blank + 1);
+    return true;
 }
 
-ScriptSettings readScriptSettings(const std::string& text) {
-    ScriptSettings s;
-    for (const std::string& line : scriptLines(text)) {
-        if (startsWithIgnoringCase(line, "title")) s.title = valueOf(line);
-        else if (startsWithIgnoringCase(line, "dir")) s.defaultFolder = valueOf(line);
-        else if (startsWithIgnoringCase(line, "wbarg")) s.shortcutArguments = valueOf(line);
-        else if (startsWithIgnoringCase(line, "debug")) s.statusLines = valueOf(line) != "0";
+std::vector<std::string> lineWords(const std::string& line) {
+    std::vector<std::string> words;
+    size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && isBlank(line[i])) ++i;
+        size_t start = i;
+        while (i < line.size() && !isBlank(line[i])) ++i;
+        if (i > start) words.push_back(line.substr(start, i - start));
     }
-    return s;
+    return words;
 }
 
-std::vector<ScriptStep> readScriptCommands(const std::string& text) {
-    std::vector<ScriptStep> steps;
-    for (const std::string& line : scriptLines(text)) {
-        for (const Keyword& k : kCommands) {
-            if (!startsWithIgnoringCase(line, k.word)) continue;
-            ScriptStep step{k.command, valueOf(line), wordsAfterKeyword(line)};
-            bool complete = step.words.size() >= k.operands && (k.operands == 0 || !step.value.empty());
-            if (complete) steps.push_back(step);
-            break;
-        }
+int matchKeyword(const std::string& line, const char* const* keywords, int count) {
+    for (int k = 0; k < count; ++k)
+        if (startsWithIgnoringCase(line, keywords[k])) return k;
+    return -1;
+}
+
+void applySettingsLine(const std::string& line, ScriptSettings& settings) {
+    if (isCommentOrEmpty(line)) return;
+    int k = matchKeyword(line, kSettingsKeywords, static_cast<int>(std::size(kSettingsKeywords)));
+    std::string value;
+    // A keyword without a value has no meaning: the line is ignored.
+    if (k < 0 || !lineValue(line, value)) return;
+    switch (k) {
+        case kTitle: settings.title = value; break;
+        case kDir: settings.defaultFolder = value; break;
+        case kWbarg: settings.shortcutArguments = value; break;
+        case kDebug: settings.statusLinesOn = value != "0"; break;
     }
-    return steps;
+}
+
+bool parseCommandLine(const std::string& line, ScriptCommand& command) {
+    if (isCommentOrEmpty(line)) return false;
+    int k = matchKeyword(line, kCommandKeywords, static_cast<int>(std::size(kCommandKeywords)));
+    if (k < 0) return false;
+    command = ScriptCommand{};
+    command.kind = kCommandKinds[k];
+    switch (command.kind) {
+        case ScriptCommandKind::MakeWordLists: return true;
+        case ScriptCommandKind::Copy:
+        case ScriptCommandKind::XCopy:
+        case ScriptCommandKind::SndCopy: {
+            // Fewer than three words: the operands are missing, the line is ignored.
+            std::vector<std::string> words = lineWords(line);
+            if (words.size() < 3) return false;
+            command.first = words[1];
+            command.second = words[2];
+            return true;
+        }
+        default: return lineValue(line, command.value);  // no value: ignored
+    }
+}
+
+bool readScriptSettings(const std::string& path, ScriptSettings& settings) {
+    return forEachScriptLine(path, [&](const std::string& line) { applySettingsLine(line, settings); });
+}
+
+bool runScriptCommands(const std::string& path, const std::function<void(const ScriptCommand&)>& run) {
+    return forEachScriptLine(path, [&](const std::string& line) {
+        ScriptCommand command;
+        if (parseCommandLine(line, command)) run(command);
+    });
 }

@@ -1,34 +1,68 @@
-// installscript.h — the installation script install.inf: the settings read
-// before the window opens (pass 1) and the commands carried out on Start
-// (pass 2). Keywords match by their first characters, ignoring case, in
-// table order; a value is everything after the line's first blank.
+// installscript.h — the installation script, install.inf.
+//
+// The script is read twice. Pass 1, at start-up, takes the settings the
+// window needs (title, default folder, shortcut arguments, status lines);
+// pass 2, on Start, yields the commands in file order. A line is matched
+// against the keywords of its pass in table order by comparing as many
+// characters as the keyword has, ignoring case, so a keyword matches any
+// line that begins with it. Its value is everything after the first blank.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
+constexpr const char* kScriptFile = "install.inf";
+
+// What pass 1 takes from the script.
 struct ScriptSettings {
     std::string title;
     std::string defaultFolder = "c:\\";
     std::string shortcutArguments;
-    bool statusLines = true;
+    bool statusLinesOn = true;
 };
 
-enum class ScriptCommand { MkDir, IconName, AviDelay, IconGroup, IconExe, Display, MkWList, Copy,
-                           XCopy, SndCopy };
-
-struct ScriptStep {
-    ScriptCommand command;
-    std::string value;               // everything after the first blank
-    std::vector<std::string> words;  // the blank-separated words after the keyword
+enum class ScriptCommandKind {
+    MakeFolder,     // mkdir FOLDER
+    IconName,       // iconname NAME
+    AviDelay,       // avidelay VALUE
+    IconGroup,      // icongroup GROUP
+    IconExe,        // iconexe FILE
+    Display,        // display FILE
+    MakeWordLists,  // mkwlist
+    Copy,           // copy SOURCE TARGET
+    XCopy,          // xcopy PATTERN SUBFOLDER
+    SndCopy,        // sndcopy SUBFOLDER SUBFOLDER
 };
 
-// The script's lines: pieces of at most 99 characters, line ends removed,
-// empty lines and comments ("#") left out.
-std::vector<std::string> scriptLines(const std::string& text);
+struct ScriptCommand {
+    ScriptCommandKind kind = ScriptCommandKind::MakeWordLists;
+    std::string value;   // value commands: the text after the first blank
+    std::string first;   // copying commands: the second word of the line
+    std::string second;  // and the third
+};
 
-ScriptSettings readScriptSettings(const std::string& text);
+// The value of a line: everything after its first blank (blanks inside are
+// kept). False when the line has no blank or nothing follows it.
+bool lineValue(const std::string& line, std::string& value);
 
-// The pass-2 commands in file order. A command without the operands it needs
-// is left out: it could only copy or name nothing.
-std::vector<ScriptStep> readScriptCommands(const std::string& text);
+// The blank-separated words of a line (runs of blanks separate once).
+std::vector<std::string> lineWords(const std::string& line);
+
+// Index of the first keyword in the table that the line begins with,
+// ignoring case; -1 when none does.
+int matchKeyword(const std::string& line, const char* const* keywords, int count);
+
+// Pass 1 on one line (comments and unknown lines change nothing).
+void applySettingsLine(const std::string& line, ScriptSettings& settings);
+
+// Pass 2 on one line: false for comments, lines of no command, and lines
+// whose operands are missing, which are ignored.
+bool parseCommandLine(const std::string& line, ScriptCommand& command);
+
+// Pass 1 over a script file; false when it cannot be opened.
+bool readScriptSettings(const std::string& path, ScriptSettings& settings);
+
+// Pass 2 over a script file: each command is handed on as soon as its line
+// is read. False when the file cannot be opened.
+bool runScriptCommands(const std::string& path, const std::function<void(const ScriptCommand&)>& run);

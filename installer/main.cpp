@@ -1,26 +1,32 @@
-// main.cpp — install.exe: the installer's full-screen window, or with
-// "/quiet /dir=PATH" the same installation without any window or message box.
+// main.cpp — install.exe: the window, or with "/quiet /dir=PATH" the same
+// installation without one.
 #include <windows.h>
 
-#include <shellapi.h>
-
-#include <string>
-
-#include "installation.h"
+#include "installargs.h"
+#include "installsequence.h"
+#include "installmessage.h"
+#include "installscript.h"
 #include "installwindow.h"
+#include "quietmain.h"
+#include "widetext.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
-    InstallOptions options;
-    int argc = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    for (int i = 1; argv && i < argc; ++i) {
-        std::wstring arg = argv[i];
-        if (lstrcmpiW(arg.c_str(), L"/quiet") == 0) options.quiet = true;
-        else if (arg.size() > 5 && CompareStringOrdinal(arg.c_str(), 5, L"/dir=", 5, TRUE) == CSTR_EQUAL)
-            options.folder = arg.substr(5);
-    }
-    if (argv) LocalFree(argv);
-    if (!loadInstallScript(options)) return 1;
-    if (options.quiet) return installQuietly(options);
-    return runInstallWindow(options, show);
+namespace {
+
+// The folder install.exe was started in holds the distribution.
+std::string sourceFolder() {
+    char folder[MAX_PATH] = {};
+    DWORD n = GetCurrentDirectoryA(MAX_PATH, folder);
+    return n > 0 && n < MAX_PATH ? withBackslash(folder) : std::string();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) {
+    InstallArguments args = parseInstallArguments(toBytes(commandLine ? commandLine : L"", CP_ACP));
+    if (args.quiet) return runQuietInstall(args);
+
+    const std::string source = sourceFolder();
+    ScriptSettings settings;
+    if (!readScriptSettings(source + kScriptFile, settings)) fatalReport(nullptr, kCantOpenScript);
+    return runInstallWindow(instance, show, settings, source, args.hasFolder ? args.folder : std::string());
 }

@@ -1,9 +1,13 @@
-// thisedition.cpp — the edition an installer build serves (CMake option
-// INSTALL_EDITION); compiled into each installer executable with its own value.
+// thisedition.cpp — the edition an installer executable serves: the CMake
+// option INSTALL_EDITION, or the edition its target was made for.
 #include "edition.h"
 
-#ifndef NORVA_INSTALL_EDITION
-#define NORVA_INSTALL_EDITION "russiancyr"
+#ifndef INSTALL_EDITION
+#define INSTALL_EDITION "russiancyr"
 #endif
 
-const Edition& installerEdition() { return editionNamed(NORVA_INSTALL_EDITION); }
+const InstallEdition& installEdition() {
+    static const InstallEdition* edition = findEdition(INSTALL_EDITION);
+    // CMake accepts only the eleven UI languages; russiancyr is the safety net.
+    return edition ? *edition : *findEdition("russiancyr");
+}

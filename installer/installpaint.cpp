@@ -1,0 +1,132 @@
+// installpaint.cpp — gradient, title, progress bar, status lines, counters.
+#include "installpaint.h"
+
+#include "drawing.h"
+#include "widetext.h"
+
+namespace {
+
+constexpr int kPens = 64;
+constexpr int kShallowDisplayPen = 32;  // RGB(0,0,104): one colour on displays under 24 bits
+
+// A device context on the window for drawing outside its repaint, with the
+// background left transparent.
+class WindowDc {
+public:
+    explicit WindowDc(HWND w) : window(w), dc(GetDC(w)) { SetBkMode(dc, TRANSPARENT); }
+    ~WindowDc() { ReleaseDC(window, dc); }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HWND window;
+    HDC dc;
+};
+
+void fill(HDC dc, RECT r, COLORREF colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+}
+
+void drawSystemText(HDC dc, const std::wstring& text, RECT r, UINT format) {
+    HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    SetTextColor(dc, RGB(255, 255, 255));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_NOPREFIX);
+    SelectObject(dc, old);
+}
+
+void drawTitle(HDC dc, HFONT font, const std::string& text, RECT r) {
+    HGDIOBJ old = SelectObject(dc, font);
+    drawRaisedText(dc, toWide(text, CP_ACP), r, DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+}
+
+// Where the green part of the bar ends at each stage; 0 when none is green.
+int barEnd(int percent) {
+    switch (percent) {
+        case 10: return 64;
+        case 25: return 117;
+        case 50: return 205;
+        case 75: return 292;
+        case 100: return 379;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+HFONT createTitleFont() {
+    return CreateFontW(40, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       L"Times New Roman");
+}
+
+void paintInstallWindow(HDC dc, const RECT& client, HFONT titleFont, const std::string& title) {
+    HPEN pens[kPens];
+    for (int k = 0; k < kPens; ++k) pens[k] = CreatePen(PS_SOLID, 1, RGB(0, 0, 200 - 3 * k));
+    const int height = client.bottom - client.top;
+    const bool deep = GetDeviceCaps(dc, PLANES) * GetDeviceCaps(dc, BITSPIXEL) >= 24;
+    HGDIOBJ oldPen = SelectObject(dc, pens[0]);
+    for (int y = 0; y < height; ++y) {
+        SelectObject(dc, pens[deep ? y * (kPens - 1) / height : kShallowDisplayPen]);
+        MoveToEx(dc, client.left, y, nullptr);
+        LineTo(dc, client.right, y);
+    }
+    SelectObject(dc, oldPen);
+    for (HPEN pen : pens) DeleteObject(pen);
+
+    SetBkMode(dc, TRANSPARENT);
+    drawTitle(dc, titleFont, title, RECT{30, 20, 480, 90});
+}
+
+void ProgressPainter::pairTitle(const std::string& name) {
+    WindowDc w(window_);
+    drawTitle(w.dc, titleFont_, name, RECT{30, titleRow_, 480, titleRow_ + 40});
+    titleRow_ += 50;
+}
+
+void ProgressPainter::bar(int percent) {
+    WindowDc w(window_);
+    const int b = barRow_;
+    HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
+    RECT frame{30, b, 380, b + 20};
+    FrameRect(w.dc, &frame, white);
+    DeleteObject(white);
+    fill(w.dc, RECT{31, b + 1, 379, b + 19}, RGB(0, 0, 128));
+    if (int r = barEnd(percent)) fill(w.dc, RECT{31, b + 1, r, b + 19}, RGB(0, 128, 0));
+    drawSystemText(w.dc, std::to_wstring(percent) + L"%", frame, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (percent == 100) barRow_ += 50;
+}
+
+void ProgressPainter::stepStarted(ReverseStep step) {
+    if (!statusLinesOn_) return;
+    WindowDc w(window_);
+    const int right = step == ReverseStep::SortingTo ? 400 : 480;
+    drawSystemText(w.dc, toWide(reverseStepName(step), CP_ACP), RECT{30, statusRow_, right, statusRow_ + 30},
+                   DT_LEFT | DT_SINGLELINE);
+}
+
+void ProgressPainter::stepDone() {
+    if (!statusLinesOn_) return;
+    {
+        WindowDc w(window_);
+        drawSystemText(w.dc, L"Done.", RECT{300, statusRow_, 480, statusRow_ + 30}, DT_LEFT | DT_SINGLELINE);
+    }
+    statusRow_ += 25;
+}
+
+void ProgressPainter::recordCounter(int32_t index) { counter(index); }
+
+void ProgressPainter::comparisonCounter(int64_t count) {
+    if (statusLinesOn_) counter(count);
+}
+
+void ProgressPainter::skipStatusRow() {
+    if (statusLinesOn_) statusRow_ += 25;
+}
+
+void ProgressPainter::counter(int64_t value) {
+    WindowDc w(window_);
+    RECT r{210, statusRow_, 290, statusRow_ + 16};
+    fill(w.dc, r, RGB(0, 0, 104));
+    drawSystemText(w.dc, std::to_wstring(value), r, DT_LEFT | DT_SINGLELINE);
+}

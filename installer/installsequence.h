@@ -1,0 +1,87 @@
+// installsequence.h — the installation that Start runs: validate the folder,
+// run the script's commands, build the word lists and enter the pairs in the
+// settings file, sort its [language] section, make the shortcut.
+//
+// The sequence is portable. What the operating system does (expanded copies,
+// win.ini, the shortcut) comes through InstallPlatform; what the user sees
+// (the window's controls, the progress painting, the message boxes) through
+// InstallView, which is also the reverse-list builder's progress callback.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "edition.h"
+#include "installscript.h"
+#include "reverselist.h"
+
+constexpr const char* kInvalidFolder = "Invalid Directory";
+constexpr const char* kCantOpenScript = "Can't open INSTALL.INF";
+constexpr const char* kCantOpenLanguageList = "Can't open LANGUAGE.CF";
+constexpr const char* kFinished = "Install Finished ";
+constexpr const char* kLocaleWarning =
+    "Error setting LOCALE\nSort results may not be valid.\n\nInstall multi-language support from "
+    "your Windows cd-rom for this language.   ";
+
+struct ShortcutSpec {
+    std::string name;           // the link file's name without ".lnk"
+    std::string group;          // folder under the Programs folder; empty: none
+    std::string target;         // installation folder + the program's file
+    std::string arguments;      // the program's command line
+    std::string workingFolder;  // the installation folder, with its "\"
+};
+
+class InstallPlatform {
+public:
+    virtual ~InstallPlatform() = default;
+    // The folder as a full path (a typed folder may be relative).
+    virtual std::string fullPath(const std::string& folder) = 0;
+    // Copies a file, expanding it when it is stored compressed.
+    virtual void expandCopy(const std::string& from, const std::string& to) = 0;
+    // Copies a file unchanged, replacing an existing one.
+    virtual void plainCopy(const std::string& from, const std::string& to) = 0;
+    // Names of the files (not folders) of folder that match pattern.
+    virtual std::vector<std::string> matchingFiles(const std::string& folder,
+                                                   const std::string& pattern) = 0;
+    virtual void writeIntroDelay(const std::string& key, const std::string& value) = 0;
+    virtual bool setCurrentFolder(const std::string& folder) = 0;
+    virtual void createShortcut(const ShortcutSpec& shortcut) = 0;
+};
+
+class InstallView : public ReverseListProgress {
+public:
+    virtual void copyingStarted() {}                    // the chooser goes, "Copying files..."
+    virtual void showTarget(const std::string&) {}      // a file is about to be copied there
+    virtual void copyingDone() {}                       // the panel goes; word lists follow
+    virtual void localeWarning() {}                     // the collation locale could not be set
+    virtual void settingsFileStep() {}                  // the settings file was made or found
+    virtual void pairStarted(const std::string&) {}     // a word list is built for this pair
+    virtual void pairFinished(const std::string&) {}    // ... and done: the closing text
+};
+
+enum class InstallStatus { Done, InvalidFolder, Fatal };
+
+struct InstallOutcome {
+    InstallStatus status = InstallStatus::Done;
+    std::string error;          // the text to report (also for InvalidFolder)
+    std::string installFolder;  // the full installation folder, with its "\"
+};
+
+struct InstallContext {
+    const InstallEdition& edition;
+    ScriptSettings settings;   // from pass 1
+    std::string sourceFolder;  // where install.inf is, with its "\"
+    InstallPlatform& platform;
+    InstallView& view;
+};
+
+// A folder with a trailing "\" (the root "c:\" keeps its own).
+std::string withBackslash(const std::string& folder);
+
+// The installation into the folder typed in the field.
+InstallOutcome runInstallation(const InstallContext& context, const std::string& folderText);
+
+// The text shown when a pair's word list is built: the closing text file's
+// content up to its first zero byte, or "Install Finished " when none was
+// named or it cannot be read.
+std::string closingText(const std::string& closingFile);
