@@ -10,4 +10,4 @@
 
 // The code page of a font character set: 0 -> 1252, 204 -> 1251, 500
 // (Esperanto) -> 28593, and the other Windows charsets.
-unsigned codePageOfCharset(int charset);
+unsigned windowCodePage(int charset);

@@ -40,7 +40,7 @@ std::wstring uiText(int offset) {
     return std::wstring(buffer, n > 0 ? static_cast<size_t>(n) : 0);
 }
 
-unsigned uiCodePage() { return codePageOfCharset(uiLanguage.charset); }
+unsigned uiCodePage() { return windowCodePage(uiLanguage.charset); }
 
 std::string uiBytes(int offset) { return toBytes(uiText(offset), uiCodePage()); }
 

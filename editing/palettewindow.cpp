@@ -17,7 +17,7 @@ namespace {
 HFONT paletteFont = nullptr;  // owned by the open palette window
 
 std::wstring characterText(char c) {
-    return toWide(std::string(1, c), codePageOfCharset(palette.paletteCharset));
+    return toWide(std::string(1, c), windowCodePage(palette.paletteCharset));
 }
 
 void createButtons(HWND window) {

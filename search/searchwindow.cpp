@@ -56,8 +56,8 @@ struct SearchWindow {
 SearchWindow g;
 
 const LanguagePair& pair() { return *currentPair(); }
-unsigned headwordCodePage() { return codePageOfCharset(pair().headwordCharset); }
-unsigned translationCodePage() { return codePageOfCharset(pair().translationCharset); }
+unsigned headwordCodePage() { return windowCodePage(pair().headwordCharset); }
+unsigned translationCodePage() { return windowCodePage(pair().translationCharset); }
 
 std::wstring fieldText(HWND field) {
     int n = GetWindowTextLengthW(field);
