@@ -33,10 +33,10 @@ void play() {
 // cannot be played (the dialog then shows without animation).
 void createVideo() {
     if (GetFileAttributesW(L"dict.avi") == INVALID_FILE_ATTRIBUTES) return;
-    g.video = MCIWndCreateW(g.dialog, GetModuleHandleW(nullptr),
-                            WS_CHILD | WS_VISIBLE | MCIWNDF_NOMENU | MCIWNDF_NOPLAYBAR |
-                                MCIWNDF_NOERRORDLG,
-                            L"dict.avi");
+    g.video = MCIWndCreateW(
+        g.dialog, GetModuleHandleW(nullptr),
+        WS_CHILD | WS_VISIBLE | MCIWNDF_NOMENU | MCIWNDF_NOPLAYBAR | MCIWNDF_NOERRORDLG,
+        L"dict.avi");
     if (g.video && MCIWndGetDeviceID(g.video) == 0) {
         MCIWndDestroy(g.video);
         g.video = nullptr;
@@ -99,5 +99,6 @@ INT_PTR CALLBACK aboutProc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
 HWND aboutVideoWindow() { return g.video; }
 
 void showAboutBox(HWND owner) {
-    DialogBoxParamW(GetModuleHandleW(nullptr), resourceName("ABOUTBOX").c_str(), owner, aboutProc, 0);
+    DialogBoxParamW(GetModuleHandleW(nullptr), resourceName("ABOUTBOX").c_str(), owner, aboutProc,
+                    0);
 }

@@ -34,9 +34,7 @@ int readIniInt(const char* key, int fallback) {
     return static_cast<int>(GetProfileIntA(kSection, key, fallback));
 }
 
-void writeIniInt(const char* key, int value) {
-    writeIniString(key, std::to_string(value).c_str());
-}
+void writeIniInt(const char* key, int value) { writeIniString(key, std::to_string(value).c_str()); }
 
 SavedPosition& savedPosition(PositionKind kind) {
     return appSettings.positions[static_cast<int>(kind)];

@@ -16,12 +16,12 @@ struct SavedPosition {
 };
 
 struct AppSettings {
-    int stayOnTop = 0;       // every window top-most
-    int clipSearch = 0;      // the search window follows the clipboard
-    int aviDelay = 0;        // ms between replays of the About animation
-    int toolWindowOpen = 0;  // one tool window at a time
-    int recordMode = 0;      // started with "record"
-    int dictionaryDirty = 0; // a dictionary was changed in place or appended to
+    int stayOnTop = 0;        // every window top-most
+    int clipSearch = 0;       // the search window follows the clipboard
+    int aviDelay = 0;         // ms between replays of the About animation
+    int toolWindowOpen = 0;   // one tool window at a time
+    int recordMode = 0;       // started with "record"
+    int dictionaryDirty = 0;  // a dictionary was changed in place or appended to
     SavedPosition positions[static_cast<int>(PositionKind::Count)];
 };
 

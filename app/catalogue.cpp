@@ -13,11 +13,11 @@
 
 namespace {
 
-constexpr int kLanguageName = 52;     // the UI language's own name, "English"
-constexpr int kSettingsFile = 53;     // "dict.ini"
-constexpr int kLanguageHeader = 56;   // "[language]"
-constexpr int kSelectedHeader = 57;   // "[selected]"
-constexpr int kSelectedLength = 58;   // "10", the length of the header
+constexpr int kLanguageName = 52;    // the UI language's own name, "English"
+constexpr int kSettingsFile = 53;    // "dict.ini"
+constexpr int kLanguageHeader = 56;  // "[language]"
+constexpr int kSelectedHeader = 57;  // "[selected]"
+constexpr int kSelectedLength = 58;  // "10", the length of the header
 
 std::string firstField(const std::string& line) { return line.substr(0, line.find(',')); }
 
@@ -30,7 +30,9 @@ bool hasReadableSortTable(const LanguagePair& pair) {
     return true;
 }
 
-void setText(char* field, size_t capacity, const std::string& text) { copyField(field, capacity, text); }
+void setText(char* field, size_t capacity, const std::string& text) {
+    copyField(field, capacity, text);
+}
 #define SET(field, text) setText(field, sizeof(field), text)
 
 void append(LanguagePair* entry) {
@@ -189,8 +191,8 @@ std::string withSelectedLine(const std::string& settings, const std::string& hea
         size_t next = nl == std::string::npos ? settings.size() : nl + 1;
         std::string line = settings.substr(pos, next - pos);
         std::string end = line.size() >= 2 && line.compare(line.size() - 2, 2, "\r\n") == 0 ? "\r\n"
-                          : (!line.empty() && line.back() == '\n') ? "\n"
-                                                                   : "";
+                          : (!line.empty() && line.back() == '\n')                          ? "\n"
+                                                                                            : "";
         std::string text = line.substr(0, line.size() - end.size());
         out += replaceNext ? dictFile + (end.empty() ? lastEnd : end) : line;
         if (!end.empty()) lastEnd = end;
@@ -213,7 +215,8 @@ int selectPair() {
     if (in) {
         std::string settings, chunk(4096, '\0');
         size_t got;
-        while ((got = std::fread(&chunk[0], 1, chunk.size(), in)) > 0) settings.append(chunk, 0, got);
+        while ((got = std::fread(&chunk[0], 1, chunk.size(), in)) > 0)
+            settings.append(chunk, 0, got);
         bool readError = std::ferror(in) != 0;
         std::fclose(in);
         FILE* tmp = readError ? nullptr : openFile("tmp.ini", "wb");

@@ -4,11 +4,11 @@
 
 #include <windowsx.h>
 
+#include "aboutbox.h"
 #include "appsettings.h"
 #include "catalogue.h"
 #include "drawing.h"
 #include "fonts.h"
-#include "aboutbox.h"
 #include "help.h"
 #include "messagebox.h"
 #include "pairicons.h"
@@ -50,19 +50,18 @@ const ButtonSpec kRecordButton = {cmd::kRecord, -1, {10, 240, 120, 30}};
 
 void createButton(HWND parent, const ButtonSpec& b) {
     std::wstring text = b.textOffset >= 0 ? uiText(b.textOffset) : L"Record";
-    HWND button = CreateWindowW(L"BUTTON", text.c_str(),
-                                WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_MULTILINE, b.rect.left,
-                                b.rect.top, b.rect.right, b.rect.bottom, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.id)),
-                                GetModuleHandleW(nullptr), nullptr);
+    HWND button = CreateWindowW(
+        L"BUTTON", text.c_str(), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_MULTILINE, b.rect.left,
+        b.rect.top, b.rect.right, b.rect.bottom, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(sharedFonts.buttonFont), TRUE);
 }
 
 // logo.bmp with a mask: its top-left colour is transparent, and those
 // pixels turn black in the bitmap so that AND-mask then OR-bitmap draws it.
 void loadLogo() {
-    g.logo = static_cast<HBITMAP>(
-        LoadImageW(nullptr, L"logo.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    g.logo =
+        static_cast<HBITMAP>(LoadImageW(nullptr, L"logo.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
     if (!g.logo) return;
     BITMAP bm;
     GetObjectW(g.logo, sizeof bm, &bm);
@@ -100,7 +99,8 @@ BOOL onCreate(HWND hwnd, LPCREATESTRUCT) {
     setStayOnTopCheck(hwnd);
     const SavedPosition& p = savedPosition(PositionKind::Main);
     if (p.top != 9999)
-        SetWindowPos(hwnd, nullptr, p.left, p.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd, nullptr, p.left, p.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
 }
 
@@ -144,8 +144,10 @@ void onPaint(HWND hwnd) {
     if (pairIcons.from) DrawIcon(dc, kFromIconAt.x, kFromIconAt.y, pairIcons.from);
     if (pairIcons.to) DrawIcon(dc, kToIconAt.x, kToIconAt.y, pairIcons.to);
     SetBkMode(dc, TRANSPARENT);
-    if (g.colourDepth > 15 && g.logo) paintLogo(dc);
-    else drawText(dc, sharedFonts.titleFont, uiText(74), kTitleRect);
+    if (g.colourDepth > 15 && g.logo)
+        paintLogo(dc);
+    else
+        drawText(dc, sharedFonts.titleFont, uiText(74), kTitleRect);
     if (const LanguagePair* p = currentPair()) {
         drawText(dc, sharedFonts.pairFont, toWide(p->name, uiCodePage()), kNameRect);
         drawText(dc, sharedFonts.pairFont, toWide(p->toName, uiCodePage()), kToNameRect);
@@ -156,7 +158,8 @@ void onPaint(HWND hwnd) {
 HMENU languageMenu() { return GetSubMenu(GetMenu(g.hwnd), 1); }
 
 void moveCheckTo(int menuId) {
-    if (g.checkedMenuId) CheckMenuItem(languageMenu(), g.checkedMenuId, MF_BYCOMMAND | MF_UNCHECKED);
+    if (g.checkedMenuId)
+        CheckMenuItem(languageMenu(), g.checkedMenuId, MF_BYCOMMAND | MF_UNCHECKED);
     g.checkedMenuId = menuId;
     if (menuId) CheckMenuItem(languageMenu(), menuId, MF_BYCOMMAND | MF_CHECKED);
 }
@@ -255,10 +258,9 @@ HWND createMainWindow(int showCommand) {
     if (!registerToolClass(L"norva", mainWindowProc, menuName.c_str())) return nullptr;
     int height = 332 + GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU);
     POINT at = centredOnScreen(kOuterWidth, height);
-    HWND hwnd = CreateWindowExW(0, L"norva", uiText(74).c_str(),
-                                WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, at.x, at.y,
-                                kOuterWidth, height, nullptr, nullptr, GetModuleHandleW(nullptr),
-                                nullptr);
+    HWND hwnd = CreateWindowExW(
+        0, L"norva", uiText(74).c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+        at.x, at.y, kOuterWidth, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!hwnd) return nullptr;
     ShowWindow(hwnd, showCommand);
     UpdateWindow(hwnd);

@@ -18,7 +18,6 @@ void choosePairByMenuId(int menuId);
 
 // The command ids of the main menu and buttons.
 namespace cmd {
-constexpr int kExit = 3, kHelp = 4, kAbout = 5, kTextSearch = 9, kAddWords = 10,
-              kPractice = 11, kSearch = 12, kListEditor = 13, kRecord = 25, kStayOnTop = 55,
-              kFirstPair = 200;
+constexpr int kExit = 3, kHelp = 4, kAbout = 5, kTextSearch = 9, kAddWords = 10, kPractice = 11,
+              kSearch = 12, kListEditor = 13, kRecord = 25, kStayOnTop = 55, kFirstPair = 200;
 }

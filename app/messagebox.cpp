@@ -33,5 +33,6 @@ void showCoreMessageBox(const CoreMessage& m) {
     std::wstring caption =
         m.captionOffset >= 0 ? uiText(m.captionOffset) : toWide(m.caption, uiCodePage());
     UINT flags = MB_OK | (m.icon == MessageIcon::Warning ? MB_ICONWARNING : 0);
-    showMessageBox(m.owner == MessageOwner::MainWindow ? mainWindow() : nullptr, text, caption, flags);
+    showMessageBox(m.owner == MessageOwner::MainWindow ? mainWindow() : nullptr, text, caption,
+                   flags);
 }

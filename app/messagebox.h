@@ -17,7 +17,8 @@ using MessageBoxRecorder = int (*)(HWND owner, const std::wstring& text,
 void setMessageBoxRecorder(MessageBoxRecorder recorder);
 
 // The fatal path: the message, then the process ends with exit code 1.
-[[noreturn]] void exitWithMessage(HWND owner, const std::wstring& text, const std::wstring& caption);
+[[noreturn]] void exitWithMessage(HWND owner, const std::wstring& text,
+                                  const std::wstring& caption);
 
 // "Can't open <path>   \n\nProgram aborted", then exit code 1.
 [[noreturn]] void exitDictionaryMissing(HWND owner, const std::string& path);

@@ -29,7 +29,7 @@ CounterObserver counterObserver = nullptr;
 // Draws the re-sort's progress straight onto the window: no message is
 // handled while the sort runs.
 class SortingProgress : public ResortProgress {
-public:
+   public:
     explicit SortingProgress(HWND window) : window_(window), dc_(GetDC(window)) {
         HINSTANCE instance = GetModuleHandleW(nullptr);
         for (int k = 0; k < kFrames; ++k) {
@@ -56,13 +56,14 @@ public:
         drawNextFrame();
     }
 
-private:
+   private:
     void drawCounter(const std::wstring& line) {
         RECT r = kCounterRect;
         FillRect(dc_, &r, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
         SetBkMode(dc_, TRANSPARENT);
         SetTextColor(dc_, RGB(50, 50, 50));
-        DrawTextW(dc_, line.c_str(), static_cast<int>(line.size()), &r, DT_SINGLELINE | DT_NOPREFIX);
+        DrawTextW(dc_, line.c_str(), static_cast<int>(line.size()), &r,
+                  DT_SINGLELINE | DT_NOPREFIX);
         if (counterObserver) counterObserver(line);
     }
     // Saved background, then the frame's mask with AND and the frame with
@@ -102,7 +103,8 @@ void onPaint(HWND hwnd) {
     SetBkMode(dc, TRANSPARENT);
     HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
     if (const LanguagePair* p = currentPair()) {
-        std::wstring pairLine = toWide(p->name, uiCodePage()) + L" - " + toWide(p->toName, uiCodePage());
+        std::wstring pairLine =
+            toWide(p->name, uiCodePage()) + L" - " + toWide(p->toName, uiCodePage());
         drawEmbossedText(dc, pairLine, kPairRect, DT_SINGLELINE | DT_CENTER | DT_NOPREFIX);
     }
     RECT text = kTextRect;
@@ -127,8 +129,8 @@ void setCounterObserver(CounterObserver observer) { counterObserver = observer; 
 
 HWND openSortingWindow() {
     registerToolClass(L"sorting", sortingProc);
-    return createToolWindow({L"sorting", uiText(70), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, kWidth,
-                             kHeight, false, nullptr, nullptr});
+    return createToolWindow({L"sorting", uiText(70), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                             kWidth, kHeight, false, nullptr, nullptr});
 }
 
 bool resortInWindow(HWND sortingWindow) {

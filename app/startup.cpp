@@ -33,7 +33,8 @@ void loadCommonLibraries() {
 // Every message of the program is first offered to the accelerators, on
 // behalf of the main window, so they act in tool windows too.
 int runMessageLoop() {
-    HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), resourceName("ACCEL").c_str());
+    HACCEL accelerators =
+        LoadAcceleratorsW(GetModuleHandleW(nullptr), resourceName("ACCEL").c_str());
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (accelerators && TranslateAcceleratorW(mainWindow(), accelerators, &msg)) continue;
@@ -46,9 +47,10 @@ int runMessageLoop() {
 bool startProgram(const std::string& arguments, int showCommand, int& exitCode) {
     exitCode = 1;
     if (!readUiLanguage())
-        exitWithMessage(nullptr,
-                        L"No valid language found in language.ini   \n\nTry installing the program again.",
-                        L"Error");
+        exitWithMessage(
+            nullptr,
+            L"No valid language found in language.ini   \n\nTry installing the program again.",
+            L"Error");
     setUiStringLoader(uiBytesLoader);
     setMessageSink(showCoreMessageBox);
 

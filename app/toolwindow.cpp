@@ -63,7 +63,8 @@ LRESULT CALLBACK fieldKeysProc(HWND field, UINT msg, WPARAM wp, LPARAM lp, UINT_
             break;
         case WM_CONTEXTMENU:
             if (keys->forwardContextMenu)
-                return SendMessageW(GetParent(field), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(field), lp);
+                return SendMessageW(GetParent(field), WM_CONTEXTMENU,
+                                    reinterpret_cast<WPARAM>(field), lp);
             break;
         case WM_NCDESTROY:
             RemoveWindowSubclass(field, fieldKeysProc, id);
@@ -105,8 +106,9 @@ HWND createToolWindow(const ToolWindowLayout& layout, void* createParam) {
     if (layout.addFrameHeights)
         height += GetSystemMetrics(SM_CYCAPTION) + (menu ? GetSystemMetrics(SM_CYMENU) : 0);
     POINT at = centredOnScreen(layout.outerWidth, height);
-    HWND window = CreateWindowExW(0, layout.className, layout.title.c_str(), layout.style, at.x, at.y,
-                                  layout.outerWidth, height, layout.owner, menu, instance, createParam);
+    HWND window =
+        CreateWindowExW(0, layout.className, layout.title.c_str(), layout.style, at.x, at.y,
+                        layout.outerWidth, height, layout.owner, menu, instance, createParam);
     if (!window) {
         if (menu) DestroyMenu(menu);
         return nullptr;
@@ -126,7 +128,8 @@ void placeToolWindow(HWND window, PositionKind kind) {
     if (kind == PositionKind::None) return;
     const SavedPosition& p = savedPosition(kind);
     if (p.top != 9999)
-        SetWindowPos(window, nullptr, p.left, p.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(window, nullptr, p.left, p.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void recordPosition(HWND window, PositionKind kind) {
@@ -154,7 +157,9 @@ void reportKeysAsCommands(HWND field, std::initializer_list<UINT> keys) {
 }
 
 namespace {
-FieldKeys* fieldData(HWND field) { return static_cast<FieldKeys*>(GetPropW(field, kFieldProperty)); }
+FieldKeys* fieldData(HWND field) {
+    return static_cast<FieldKeys*>(GetPropW(field, kFieldProperty));
+}
 }  // namespace
 
 UINT reportedKey(HWND field) {

@@ -21,8 +21,8 @@ struct ToolWindowLayout {
     std::wstring title;
     DWORD style;
     int outerWidth;
-    int outerHeight;       // without caption and menu bar when addFrameHeights is set
-    bool addFrameHeights;  // outer height = outerHeight + caption + menu bar
+    int outerHeight;          // without caption and menu bar when addFrameHeights is set
+    bool addFrameHeights;     // outer height = outerHeight + caption + menu bar
     const wchar_t* menuName;  // nullptr: no menu
     HWND owner;
 };

@@ -9,9 +9,9 @@
 UiLanguage uiLanguage;
 
 namespace {
-const char* const kUiLanguages[] = {"english", "french",    "swedish", "russianlat",
-                                    "russiancyr", "dutch",  "italian", "norwegian",
-                                    "danish",  "german",    "esperanto"};
+const char* const kUiLanguages[] = {"english",    "french", "swedish",  "russianlat",
+                                    "russiancyr", "dutch",  "italian",  "norwegian",
+                                    "danish",     "german", "esperanto"};
 }
 
 int stringBaseOf(const std::string& name) {
@@ -35,8 +35,8 @@ bool readUiLanguage() {
 
 std::wstring uiText(int offset) {
     wchar_t buffer[300] = {};
-    int n = LoadStringW(GetModuleHandleW(nullptr), static_cast<UINT>(uiLanguage.stringBase + offset),
-                        buffer, 300);
+    int n = LoadStringW(GetModuleHandleW(nullptr),
+                        static_cast<UINT>(uiLanguage.stringBase + offset), buffer, 300);
     return std::wstring(buffer, n > 0 ? static_cast<size_t>(n) : 0);
 }
 
@@ -44,6 +44,4 @@ unsigned uiCodePage() { return windowCodePage(uiLanguage.charset); }
 
 std::string uiBytes(int offset) { return toBytes(uiText(offset), uiCodePage()); }
 
-std::wstring resourceName(const char* kind) {
-    return toWide(uiLanguage.name + "_" + kind, CP_ACP);
-}
+std::wstring resourceName(const char* kind) { return toWide(uiLanguage.name + "_" + kind, CP_ACP); }

@@ -6,9 +6,9 @@
 #include <string>
 
 struct UiLanguage {
-    std::string name;     // as read from language.ini ("english", "GERMAN", ...)
-    int stringBase = 0;   // 500 + 200 x its position among the eleven; 0 when unknown
-    int charset = 0;      // uiCharset: the UI string at offset 13 as a number
+    std::string name;    // as read from language.ini ("english", "GERMAN", ...)
+    int stringBase = 0;  // 500 + 200 x its position among the eleven; 0 when unknown
+    int charset = 0;     // uiCharset: the UI string at offset 13 as a number
 };
 
 extern UiLanguage uiLanguage;

@@ -8,11 +8,11 @@
 
 namespace {
 
-const char* const kSyllables[] = {"ba", "be", "bi", "bo", "ca", "ce", "chi", "co", "da", "de", "di",
-                                  "do", "fa", "fe", "ga", "ge", "la", "le", "li", "lo", "ma", "me",
-                                  "mi", "mo", "na", "ne", "ni", "pa", "pe", "pi", "po", "ra", "re",
-                                  "ri", "ro", "sa", "se", "si", "so", "ta", "te", "ti", "to", "tra",
-                                  "va", "ve", "vi", "za", "x", "qu", "an", "en", "in", "on", "ur"};
+const char* const kSyllables[] = {
+    "ba", "be",  "bi", "bo", "ca", "ce", "chi", "co", "da", "de", "di", "do", "fa", "fe",
+    "ga", "ge",  "la", "le", "li", "lo", "ma",  "me", "mi", "mo", "na", "ne", "ni", "pa",
+    "pe", "pi",  "po", "ra", "re", "ri", "ro",  "sa", "se", "si", "so", "ta", "te", "ti",
+    "to", "tra", "va", "ve", "vi", "za", "x",   "qu", "an", "en", "in", "on", "ur"};
 
 }  // namespace
 

@@ -61,9 +61,12 @@ int countProbes(const std::vector<const char*>& sorted, const char* key, int32_t
         mid = lo + (hi - lo) / 2;
         ++probes;
         int c = compareFoldingAZ(sorted[mid], key);
-        if (c == 0) found = true;
-        else if (c < 0) lo = mid + 1;
-        else hi = mid - 1;
+        if (c == 0)
+            found = true;
+        else if (c < 0)
+            lo = mid + 1;
+        else
+            hi = mid - 1;
     }
     result = (found || mid == lo) ? mid : mid + 1;
     return probes;
@@ -77,8 +80,9 @@ struct LookupFigures {
 LookupFigures measureLookups(size_t n, LanguagePair& pair) {
     std::vector<std::string> words = makeHeadwords(n, 1000 + static_cast<uint32_t>(n));
     std::vector<std::string> sorted = words;
-    std::sort(sorted.begin(), sorted.end(),
-              [](const std::string& a, const std::string& b) { return lessFolding(a.c_str(), b.c_str()); });
+    std::sort(sorted.begin(), sorted.end(), [](const std::string& a, const std::string& b) {
+        return lessFolding(a.c_str(), b.c_str());
+    });
     const std::string file = "lookup-" + std::to_string(n) + ".wb";
     writeRecordFile(file, makeRecords(sorted, 7));
 
@@ -131,7 +135,8 @@ struct RunFigures {
 };
 
 // Runs a program with stdout to /dev/null; wall time and peak resident memory.
-RunFigures runProgram(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv) {
+RunFigures runProgram(const std::vector<std::string>& args,
+                      const std::vector<std::string>& extraEnv) {
     std::vector<char*> argv;
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -171,7 +176,8 @@ void copyFile(const std::string& from, const std::string& to) {
     FILE* out = std::fopen(to.c_str(), "wb");
     char chunk[1 << 16];
     size_t got;
-    while (in && out && (got = std::fread(chunk, 1, sizeof chunk, in)) > 0) std::fwrite(chunk, 1, got, out);
+    while (in && out && (got = std::fread(chunk, 1, sizeof chunk, in)) > 0)
+        std::fwrite(chunk, 1, got, out);
     if (in) std::fclose(in);
     if (!out || std::fclose(out) != 0) {
         std::fprintf(stderr, "wbbench: cannot copy %s\n", from.c_str());
@@ -206,7 +212,8 @@ void makeSortFiles(size_t n, const std::string& master, const std::string& text)
         _exit(0);
     }
     int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0) {
         std::fprintf(stderr, "wbbench: cannot make %s\n", master.c_str());
         std::exit(1);
     }
@@ -273,7 +280,8 @@ int main(int argc, char** argv) {
     for (auto& s : sorts) std::printf(" %s |", cell(s.wbtool.peakMegabytes, "%.1f").c_str());
     std::printf("\n| `LC_ALL=C sort -f`, peak memory (MB) | |");
     for (auto& s : sorts) std::printf(" %s |", cell(s.gnuSort.peakMegabytes, "%.1f").c_str());
-    std::printf("\n\n(Peak memory of a program that does nothing, started the same way: %.1f MB.)\n",
-                floor.peakMegabytes);
+    std::printf(
+        "\n\n(Peak memory of a program that does nothing, started the same way: %.1f MB.)\n",
+        floor.peakMegabytes);
     return 0;
 }

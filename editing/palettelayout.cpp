@@ -24,8 +24,10 @@ bool readPaletteCharacters(const std::string& path, std::string& characters) {
     while (characters.size() < kPaletteMaxCharacters && (c = std::fgetc(file)) != EOF) {
         if (c == '\r') {
             int next = std::fgetc(file);
-            if (next == '\n') c = '\n';
-            else if (next != EOF) std::ungetc(next, file);
+            if (next == '\n')
+                c = '\n';
+            else if (next != EOF)
+                std::ungetc(next, file);
         }
         characters += static_cast<char>(c);
         if (c == '\n') break;

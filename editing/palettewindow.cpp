@@ -66,9 +66,10 @@ void openPalette() {
     const int width = paletteWidth(static_cast<int>(palette.characters.size()));
     RECT anchor = {};
     if (palette.paletteAnchor) GetWindowRect(palette.paletteAnchor, &anchor);
-    PalettePosition at = palettePosition(anchor.left, anchor.top, anchor.right - anchor.left, width);
-    HWND window = CreateWindowExW(0, L"tekenset", uiText(94).c_str(), WS_POPUP | WS_CAPTION, at.x, at.y,
-                                  width, kPaletteHeight, palette.paletteAnchor, nullptr,
+    PalettePosition at =
+        palettePosition(anchor.left, anchor.top, anchor.right - anchor.left, width);
+    HWND window = CreateWindowExW(0, L"tekenset", uiText(94).c_str(), WS_POPUP | WS_CAPTION, at.x,
+                                  at.y, width, kPaletteHeight, palette.paletteAnchor, nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
     if (!window) {
         DeleteObject(paletteFont);

@@ -56,7 +56,8 @@ void fillDriveList(HWND window) {
     GetLogicalDriveStringsW(n, roots.data());
     for (const wchar_t* root = roots.data(); *root; root += wcslen(root) + 1) {
         std::wstring name = root;
-        name[0] = static_cast<wchar_t>(std::towlower(name[0]));  // "c:\", as the default folder is written
+        name[0] = static_cast<wchar_t>(
+            std::towlower(name[0]));  // "c:\", as the default folder is written
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     }
 }

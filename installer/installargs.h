@@ -8,8 +8,8 @@
 struct InstallArguments {
     bool quiet = false;
     bool hasFolder = false;
-    std::string folder;                 // /dir=PATH, quotes removed
-    std::vector<std::string> unknown;   // anything else
+    std::string folder;                // /dir=PATH, quotes removed
+    std::vector<std::string> unknown;  // anything else
 };
 
 // Words separated by blanks; a double quote starts or ends a quoted stretch

@@ -3,7 +3,8 @@
 
 #include "widetext.h"
 
-int showInstallMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
+int showInstallMessage(HWND owner, const std::string& text, const std::string& caption,
+                       UINT flags) {
     return MessageBoxW(owner, toWide(text, CP_ACP).c_str(), toWide(caption, CP_ACP).c_str(), flags);
 }
 

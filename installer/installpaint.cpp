@@ -12,7 +12,7 @@ constexpr int kShallowDisplayPen = 32;  // RGB(0,0,104): one colour on displays 
 // A device context on the window for drawing outside its repaint, with the
 // background left transparent.
 class WindowDc {
-public:
+   public:
     explicit WindowDc(HWND w) : window(w), dc(GetDC(w)) { SetBkMode(dc, TRANSPARENT); }
     ~WindowDc() { ReleaseDC(window, dc); }
     WindowDc(const WindowDc&) = delete;
@@ -55,9 +55,9 @@ int barEnd(int percent) {
 }  // namespace
 
 HFONT createTitleFont() {
-    return CreateFontW(40, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                       L"Times New Roman");
+    return CreateFontW(40, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, L"Times New Roman");
 }
 
 void paintInstallWindow(HDC dc, const RECT& client, HFONT titleFont, const std::string& title) {
@@ -93,7 +93,8 @@ void ProgressPainter::bar(int percent) {
     DeleteObject(white);
     fill(w.dc, RECT{31, b + 1, 379, b + 19}, RGB(0, 0, 128));
     if (int r = barEnd(percent)) fill(w.dc, RECT{31, b + 1, r, b + 19}, RGB(0, 128, 0));
-    drawSystemText(w.dc, std::to_wstring(percent) + L"%", frame, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    drawSystemText(w.dc, std::to_wstring(percent) + L"%", frame,
+                   DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (percent == 100) barRow_ += 50;
 }
 
@@ -101,15 +102,16 @@ void ProgressPainter::stepStarted(ReverseStep step) {
     if (!statusLinesOn_) return;
     WindowDc w(window_);
     const int right = step == ReverseStep::SortingTo ? 400 : 480;
-    drawSystemText(w.dc, toWide(reverseStepName(step), CP_ACP), RECT{30, statusRow_, right, statusRow_ + 30},
-                   DT_LEFT | DT_SINGLELINE);
+    drawSystemText(w.dc, toWide(reverseStepName(step), CP_ACP),
+                   RECT{30, statusRow_, right, statusRow_ + 30}, DT_LEFT | DT_SINGLELINE);
 }
 
 void ProgressPainter::stepDone() {
     if (!statusLinesOn_) return;
     {
         WindowDc w(window_);
-        drawSystemText(w.dc, L"Done.", RECT{300, statusRow_, 480, statusRow_ + 30}, DT_LEFT | DT_SINGLELINE);
+        drawSystemText(w.dc, L"Done.", RECT{300, statusRow_, 480, statusRow_ + 30},
+                       DT_LEFT | DT_SINGLELINE);
     }
     statusRow_ += 25;
 }

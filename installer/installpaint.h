@@ -18,7 +18,7 @@ void paintInstallWindow(HDC dc, const RECT& client, HFONT titleFont, const std::
 
 // The progress rows move down as pairs and steps follow one another.
 class ProgressPainter {
-public:
+   public:
     ProgressPainter(HWND window, HFONT titleFont, bool statusLinesOn)
         : window_(window), titleFont_(titleFont), statusLinesOn_(statusLinesOn) {}
 
@@ -27,10 +27,10 @@ public:
     void stepStarted(ReverseStep step);       // status lines only
     void stepDone();                          // "Done.", then the next status row
     void recordCounter(int32_t index);
-    void comparisonCounter(int64_t count);    // status lines only
-    void skipStatusRow();                     // the settings-file step (status lines only)
+    void comparisonCounter(int64_t count);  // status lines only
+    void skipStatusRow();                   // the settings-file step (status lines only)
 
-private:
+   private:
     void counter(int64_t value);
 
     HWND window_;

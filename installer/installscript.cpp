@@ -18,19 +18,19 @@ const char* const kSettingsKeywords[] = {"title", "dir", "wbarg", "debug"};
 enum { kTitle, kDir, kWbarg, kDebug };
 
 // Table order matters: a line is taken by the first keyword it begins with.
-const char* const kCommandKeywords[] = {"mkdir",   "iconname", "avidelay", "icongroup",
-                                        "iconexe", "display",  "mkwlist",  "copy",
-                                        "xcopy",   "sndcopy"};
+const char* const kCommandKeywords[] = {"mkdir",   "iconname", "avidelay", "icongroup", "iconexe",
+                                        "display", "mkwlist",  "copy",     "xcopy",     "sndcopy"};
 const ScriptCommandKind kCommandKinds[] = {
-    ScriptCommandKind::MakeFolder, ScriptCommandKind::IconName,  ScriptCommandKind::AviDelay,
-    ScriptCommandKind::IconGroup,  ScriptCommandKind::IconExe,   ScriptCommandKind::Display,
-    ScriptCommandKind::MakeWordLists, ScriptCommandKind::Copy,   ScriptCommandKind::XCopy,
+    ScriptCommandKind::MakeFolder,    ScriptCommandKind::IconName, ScriptCommandKind::AviDelay,
+    ScriptCommandKind::IconGroup,     ScriptCommandKind::IconExe,  ScriptCommandKind::Display,
+    ScriptCommandKind::MakeWordLists, ScriptCommandKind::Copy,     ScriptCommandKind::XCopy,
     ScriptCommandKind::SndCopy};
 static_assert(std::size(kCommandKeywords) == std::size(kCommandKinds), "one kind per keyword");
 
 // Reads a script in line pieces of at most 99 characters, skipping empty
 // and comment lines. False when it cannot be opened.
-bool forEachScriptLine(const std::string& path, const std::function<void(const std::string&)>& use) {
+bool forEachScriptLine(const std::string& path,
+                       const std::function<void(const std::string&)>& use) {
     FILE* file = openFile(path, "rb");
     if (!file) return false;
     std::string line;
@@ -105,10 +105,12 @@ bool parseCommandLine(const std::string& line, ScriptCommand& command) {
 }
 
 bool readScriptSettings(const std::string& path, ScriptSettings& settings) {
-    return forEachScriptLine(path, [&](const std::string& line) { applySettingsLine(line, settings); });
+    return forEachScriptLine(path,
+                             [&](const std::string& line) { applySettingsLine(line, settings); });
 }
 
-bool runScriptCommands(const std::string& path, const std::function<void(const ScriptCommand&)>& run) {
+bool runScriptCommands(const std::string& path,
+                       const std::function<void(const ScriptCommand&)>& run) {
     return forEachScriptLine(path, [&](const std::string& line) {
         ScriptCommand command;
         if (parseCommandLine(line, command)) run(command);

@@ -65,4 +65,5 @@ bool readScriptSettings(const std::string& path, ScriptSettings& settings);
 
 // Pass 2 over a script file: each command is handed on as soon as its line
 // is read. False when the file cannot be opened.
-bool runScriptCommands(const std::string& path, const std::function<void(const ScriptCommand&)>& run);
+bool runScriptCommands(const std::string& path,
+                       const std::function<void(const ScriptCommand&)>& run);

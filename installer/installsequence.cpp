@@ -18,7 +18,7 @@ struct Plan {
 };
 
 class CommandRunner {
-public:
+   public:
     CommandRunner(const InstallContext& c, const std::string& folder, Plan& p)
         : context(c), target(folder), plan(p) {}
 
@@ -42,7 +42,7 @@ public:
         }
     }
 
-private:
+   private:
     // Target folders are made by the script's mkdir lines, not here; a copy
     // into a missing folder fails without a word, as every copy failure does.
     void copy(const std::string& source, const std::string& to) {
@@ -52,7 +52,8 @@ private:
     // The pattern is looked up in the source folder itself, so the current
     // folder never changes here.
     void copyMatching(const std::string& pattern, const std::string& subfolder) {
-        for (const std::string& name : context.platform.matchingFiles(context.sourceFolder, pattern)) {
+        for (const std::string& name :
+             context.platform.matchingFiles(context.sourceFolder, pattern)) {
             const std::string to = target + subfolder + "\\" + name;
             context.view.showTarget(to);
             context.platform.plainCopy(context.sourceFolder + name, to);
@@ -130,7 +131,8 @@ InstallOutcome runInstallation(const InstallContext& context, const std::string&
 
     // 6. The [language] section sorted, whether or not this run added to it.
     if (countPairItems(context.edition.settingsFile) > 1) {
-        if (const char* error = sortPairItems(context.edition.settingsFile)) return fatal(outcome, error);
+        if (const char* error = sortPairItems(context.edition.settingsFile))
+            return fatal(outcome, error);
     }
 
     // 7. The Start-menu shortcut, only when the script named it.

@@ -32,7 +32,7 @@ struct ShortcutSpec {
 };
 
 class InstallPlatform {
-public:
+   public:
     virtual ~InstallPlatform() = default;
     // The folder as a full path (a typed folder may be relative).
     virtual std::string fullPath(const std::string& folder) = 0;
@@ -49,14 +49,14 @@ public:
 };
 
 class InstallView : public ReverseListProgress {
-public:
-    virtual void copyingStarted() {}                    // the chooser goes, "Copying files..."
-    virtual void showTarget(const std::string&) {}      // a file is about to be copied there
-    virtual void copyingDone() {}                       // the panel goes; word lists follow
-    virtual void localeWarning() {}                     // the collation locale could not be set
-    virtual void settingsFileStep() {}                  // the settings file was made or found
-    virtual void pairStarted(const std::string&) {}     // a word list is built for this pair
-    virtual void pairFinished(const std::string&) {}    // ... and done: the closing text
+   public:
+    virtual void copyingStarted() {}                  // the chooser goes, "Copying files..."
+    virtual void showTarget(const std::string&) {}    // a file is about to be copied there
+    virtual void copyingDone() {}                     // the panel goes; word lists follow
+    virtual void localeWarning() {}                   // the collation locale could not be set
+    virtual void settingsFileStep() {}                // the settings file was made or found
+    virtual void pairStarted(const std::string&) {}   // a word list is built for this pair
+    virtual void pairFinished(const std::string&) {}  // ... and done: the closing text
 };
 
 enum class InstallStatus { Done, InvalidFolder, Fatal };

@@ -7,9 +7,9 @@
 #include "controls.h"
 #include "edition.h"
 #include "folderchooser.h"
-#include "installsequence.h"
 #include "installmessage.h"
 #include "installpaint.h"
+#include "installsequence.h"
 #include "widetext.h"
 #include "windowview.h"
 #include "winplatform.h"
@@ -37,14 +37,17 @@ struct ControlSpec {
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 // List boxes keep the height of the layout (no integral-height shrinking).
-constexpr DWORD kList = WS_CHILD | WS_BORDER | WS_VSCROLL | LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+constexpr DWORD kList =
+    WS_CHILD | WS_BORDER | WS_VSCROLL | LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
 
 const ControlSpec kControls[] = {
     {kPanel, L"STATIC", L"", 110, 138, 440, 110, kChild | WS_BORDER | WS_CLIPSIBLINGS, 0},
     {kFolderLabel, L"STATIC", L"Install in Directory :", 120, 148, 420, 22, kChild, 0},
-    {kFolderField, L"EDIT", L"", 120, 170, 420, 25, kChild | WS_BORDER | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {kFolderField, L"EDIT", L"", 120, 170, 420, 25, kChild | WS_BORDER | WS_TABSTOP,
+     WS_EX_CLIENTEDGE},
     {kStartButton, L"BUTTON", L"Start", 120, 205, 100, 30, kChild | BS_PUSHBUTTON, 0},
-    {kChangeFolderButton, L"BUTTON", L"Change Directory", 230, 205, 200, 30, kChild | BS_PUSHBUTTON, 0},
+    {kChangeFolderButton, L"BUTTON", L"Change Directory", 230, 205, 200, 30, kChild | BS_PUSHBUTTON,
+     0},
     {kStopButton, L"BUTTON", L"Stop", 440, 205, 100, 30, kChild | BS_PUSHBUTTON, 0},
     {kDriveLabel, L"STATIC", L"Drive :", 120, 260, 150, 20, WS_CHILD, 0},
     {kFolderListLabel, L"STATIC", L"Directory :", 280, 260, 260, 20, WS_CHILD, 0},
@@ -69,7 +72,8 @@ void createControls(HWND hwnd, HINSTANCE instance) {
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
     // The panel is the background of the other controls: below them, and
     // drawing only where they are not.
-    SetWindowPos(GetDlgItem(hwnd, kPanel), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(GetDlgItem(hwnd, kPanel), HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     HWND field = GetDlgItem(hwnd, kFolderField);
     SetWindowTextW(field, toWide(g.initialFolder, CP_ACP).c_str());
     g.fieldProc = reinterpret_cast<WNDPROC>(
@@ -189,8 +193,8 @@ int runInstallWindow(HINSTANCE instance, int show, const ScriptSettings& setting
     wc.lpszClassName = L"Install";
     if (!RegisterClassExW(&wc)) return 1;
     HWND hwnd = CreateWindowExW(0, L"Install", L"Install", WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
-                                nullptr, instance, nullptr);
+                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                nullptr, nullptr, instance, nullptr);
     if (!hwnd) return 1;
     ShowWindow(hwnd, show);
     UpdateWindow(hwnd);

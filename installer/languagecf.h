@@ -25,14 +25,14 @@ std::vector<std::string> splitFields(const std::string& line);
 std::string pairItemText(const LanguageEntry& entry);
 
 class LanguageListReader {
-public:
+   public:
     explicit LanguageListReader(FILE* file) : file_(file) {}
 
     // 1 with the next entry, 0 at the end of the list, -1 with a fatal text
     // naming the entry when it is not a whole entry of four fields.
     int next(LanguageEntry& entry, std::string& error);
 
-private:
+   private:
     bool nextLine(std::string& line);
     FILE* file_;
 };

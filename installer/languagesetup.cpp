@@ -16,8 +16,8 @@ int installPair(const InstallEdition& edition, InstallView& view, const Language
                 const std::string& closingFile, std::string& error) {
     const std::string folder = edition.wordListFolder;
     view.pairStarted(entry.longName);
-    ReverseListResult built =
-        buildReverseList({folder + entry.fromList, folder + entry.toList, folder + "temp.wb"}, &view);
+    ReverseListResult built = buildReverseList(
+        {folder + entry.fromList, folder + entry.toList, folder + "temp.wb"}, &view);
     if (built.status != 0) {
         error = built.error;
         return -1;

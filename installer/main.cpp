@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "installargs.h"
-#include "installsequence.h"
 #include "installmessage.h"
 #include "installscript.h"
+#include "installsequence.h"
 #include "installwindow.h"
 #include "quietmain.h"
 #include "widetext.h"
@@ -28,5 +28,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) 
     const std::string source = sourceFolder();
     ScriptSettings settings;
     if (!readScriptSettings(source + kScriptFile, settings)) fatalReport(nullptr, kCantOpenScript);
-    return runInstallWindow(instance, show, settings, source, args.hasFolder ? args.folder : std::string());
+    return runInstallWindow(instance, show, settings, source,
+                            args.hasFolder ? args.folder : std::string());
 }

@@ -9,7 +9,7 @@ namespace {
 
 // Nothing is shown; the locale warning is kept for the log.
 class QuietView : public InstallView {
-public:
+   public:
     explicit QuietView(std::vector<std::string>& m) : messages(m) {}
     void localeWarning() override { messages.push_back(kLocaleWarning); }
     std::vector<std::string>& messages;

@@ -57,7 +57,8 @@ void tellParent(const QuietReport& report) {
 int runQuietInstall(const InstallArguments& args) {
     CoInitialize(nullptr);  // the shell's link object, for the shortcut
     WinPlatform platform;
-    QuietReport report = runQuietInstallation(installEdition(), currentFolder(), args, platform, tempFolder());
+    QuietReport report =
+        runQuietInstallation(installEdition(), currentFolder(), args, platform, tempFolder());
     CoUninitialize();
     tellParent(report);
     return report.exitCode;

@@ -18,13 +18,17 @@ constexpr const char* kLineEnd = "\r\n";
 constexpr const char* kLanguageHeader = "[language]";
 
 // Whole lines: the rewrites copy every line they keep unchanged, however long.
-bool readLine(FILE* file, std::string& line) { return readLinePiece(file, line, std::string::npos); }
+bool readLine(FILE* file, std::string& line) {
+    return readLinePiece(file, line, std::string::npos);
+}
 
 bool isLanguageHeader(const std::string& line) { return equalsIgnoringCase(line, kLanguageHeader); }
-bool beginsLanguageHeader(const std::string& line) { return startsWithIgnoringCase(line, kLanguageHeader); }
+bool beginsLanguageHeader(const std::string& line) {
+    return startsWithIgnoringCase(line, kLanguageHeader);
+}
 
 class Lines {
-public:
+   public:
     explicit Lines(FILE* f) : file(f) {}
     ~Lines() {
         if (file) std::fclose(file);
@@ -37,7 +41,7 @@ public:
 // The new settings file while it is written. Every line gets a CRLF end,
 // also a last line that had none, so that nothing added later joins it.
 class NewFile {
-public:
+   public:
     NewFile() : file_(openFile(kSettingsTempFile, "wb")) {}
     ~NewFile() {
         if (file_) {
@@ -65,7 +69,7 @@ public:
         return commitReplacement(f, kSettingsTempFile, settingsFile);
     }
 
-private:
+   private:
     FILE* file_;
 };
 
@@ -113,7 +117,8 @@ bool pairItemKey(const std::string& line, std::string& key) {
     return true;
 }
 
-const char* createSettingsIfMissing(const std::string& settingsFile, const std::string& selectedItem) {
+const char* createSettingsIfMissing(const std::string& settingsFile,
+                                    const std::string& selectedItem) {
     if (FILE* existing = openFile(settingsFile, "rb")) {
         std::fclose(existing);
         return nullptr;
@@ -123,8 +128,8 @@ const char* createSettingsIfMissing(const std::string& settingsFile, const std::
     NewFile out;
     if (!out.isOpen()) return settings_error::kCantCreate;
     for (const std::string& line :
-         {settingsHeaderLine(settingsFile), std::string(), std::string("[AddNew]"), std::string("on"),
-          std::string(), std::string("[selected]"), selectedItem, std::string(),
+         {settingsHeaderLine(settingsFile), std::string(), std::string("[AddNew]"),
+          std::string("on"), std::string(), std::string("[selected]"), selectedItem, std::string(),
           std::string(kLanguageHeader), std::string(), std::string(), settingsEndLine()})
         out.line(line);
     return out.commit(settingsFile) ? nullptr : settings_error::kCantCreate;

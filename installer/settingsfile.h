@@ -35,7 +35,8 @@ bool pairItemKey(const std::string& line, std::string& key);
 
 // Writes the initial twelve-line file, naming selectedItem in [selected],
 // unless the settings file exists. An existing file is left as it is.
-const char* createSettingsIfMissing(const std::string& settingsFile, const std::string& selectedItem);
+const char* createSettingsIfMissing(const std::string& settingsFile,
+                                    const std::string& selectedItem);
 
 // Rewrites the file without the item lines whose key equals longName.
 const char* removePairItems(const std::string& settingsFile, const std::string& longName);

@@ -1,8 +1,8 @@
 // shortcut.cpp — the Start-menu shortcut: a shell link in the current
 // user's Programs folder, in the script's group.
-#include <windows.h>
 #include <objidl.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <string>
 
@@ -48,7 +48,8 @@ void createProgramsShortcut(const ShortcutSpec& shortcut) {
     IPersistFile* file = nullptr;
     if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
         wchar_t path[MAX_PATH] = {};
-        if (MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, path, MAX_PATH) > 0) file->Save(path, TRUE);
+        if (MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, path, MAX_PATH) > 0)
+            file->Save(path, TRUE);
         file->Release();
     }
     shellLink->Release();

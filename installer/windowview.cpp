@@ -12,13 +12,15 @@ void WindowView::show(int id, bool visible) {
 // The window processes no messages while it installs: it is repainted here,
 // where it asks for it.
 void WindowView::repaint() {
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(window_, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void WindowView::copyingStarted() {
     SetWindowPos(GetDlgItem(window_, kPanel), nullptr, 0, 0, 440, 110,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (int id : {kDriveList, kFolderList, kDriveLabel, kFolderListLabel, kStartButton, kChangeFolderButton})
+    for (int id : {kDriveList, kFolderList, kDriveLabel, kFolderListLabel, kStartButton,
+                   kChangeFolderButton})
         show(id, false);
     SetDlgItemTextW(window_, kFolderLabel, L"Copying files...");
     repaint();

@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-#include "installsequence.h"
 #include "installpaint.h"
+#include "installsequence.h"
 
 class WindowView : public InstallView {
-public:
+   public:
     WindowView(HWND window, HFONT titleFont, bool statusLinesOn)
         : window_(window), painter_(window, titleFont, statusLinesOn) {}
 
@@ -26,7 +26,7 @@ public:
     void recordCounter(int32_t index) override { painter_.recordCounter(index); }
     void comparisonCounter(int64_t count) override { painter_.comparisonCounter(count); }
 
-private:
+   private:
     void show(int id, bool visible);
     void repaint();
 

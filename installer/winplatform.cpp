@@ -1,8 +1,8 @@
 // winplatform.cpp — copies through LZ32, win.ini and folders on Windows.
 #include "winplatform.h"
 
-#include <windows.h>
 #include <lzexpand.h>
+#include <windows.h>
 
 #include <vector>
 
@@ -33,7 +33,8 @@ void WinPlatform::plainCopy(const std::string& from, const std::string& to) {
     CopyFileA(from.c_str(), to.c_str(), FALSE);
 }
 
-std::vector<std::string> WinPlatform::matchingFiles(const std::string& folder, const std::string& pattern) {
+std::vector<std::string> WinPlatform::matchingFiles(const std::string& folder,
+                                                    const std::string& pattern) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA((folder + pattern).c_str(), &data);

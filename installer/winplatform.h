@@ -5,11 +5,12 @@
 #include "installsequence.h"
 
 class WinPlatform : public InstallPlatform {
-public:
+   public:
     std::string fullPath(const std::string& folder) override;
     void expandCopy(const std::string& from, const std::string& to) override;
     void plainCopy(const std::string& from, const std::string& to) override;
-    std::vector<std::string> matchingFiles(const std::string& folder, const std::string& pattern) override;
+    std::vector<std::string> matchingFiles(const std::string& folder,
+                                           const std::string& pattern) override;
     void writeIntroDelay(const std::string& key, const std::string& value) override;
     bool setCurrentFolder(const std::string& folder) override;
     void createShortcut(const ShortcutSpec& shortcut) override;

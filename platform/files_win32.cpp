@@ -12,7 +12,8 @@ FILE* openFile(const std::string& path, const char* mode) { return std::fopen(pa
 
 bool listFolder(const std::string& path, std::vector<FolderEntry>& entries) {
     entries.clear();
-    std::string pattern = path.empty() ? std::string("*") : path + (path.back() == '\\' ? "*" : "\\*");
+    std::string pattern =
+        path.empty() ? std::string("*") : path + (path.back() == '\\' ? "*" : "\\*");
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA(pattern.c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return false;

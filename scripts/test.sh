@@ -19,6 +19,9 @@ run_ctest() {  # build folder, extra ctest arguments...
   return 0
 }
 
+echo "== format (.clang-format)"
+if scripts/check-format.sh; then echo "0 1" >>"$results"; else echo "1 1" >>"$results"; fi
+
 echo "== native tests (AddressSanitizer, UBSan)"
 run_ctest build/native -j "$(nproc)"
 

@@ -33,8 +33,14 @@ enum ControlId {
     kFirstTranslation = 120,
 };
 enum CommandId {
-    kPaletteOn = 6, kPaletteOff = 7, kToggleDeleted = 50, kCopy = 53, kPaste = 54,
-    kClipboardOn = 56, kClipboardOff = 57, kPlay = 58,
+    kPaletteOn = 6,
+    kPaletteOff = 7,
+    kToggleDeleted = 50,
+    kCopy = 53,
+    kPaste = 54,
+    kClipboardOn = 56,
+    kClipboardOff = 57,
+    kPlay = 58,
 };
 constexpr int kDeletedText = 33;
 
@@ -245,11 +251,13 @@ void showFieldMenu(HWND field, int x, int y) {
     int row;
     bool isHeadword;
     if (!rowOf(field, row, isHeadword)) return;
-    bool deleted = readDictionaryRecord(g.topIndex + row) == 0 && isMarkedDeleted(wordStore.recordBuffer);
+    bool deleted =
+        readDictionaryRecord(g.topIndex + row) == 0 && isMarkedDeleted(wordStore.recordBuffer);
     HMENU menu = deleted ? g.deletedMenu : g.liveMenu;
     EnableMenuItem(menu, kPlay,
                    MF_BYCOMMAND | (soundFiles(field, isHeadword).empty() ? MF_GRAYED : MF_ENABLED));
-    int command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN, x, y - 10, 0, g.hwnd, nullptr);
+    int command =
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN, x, y - 10, 0, g.hwnd, nullptr);
     std::wstring pasted;
     switch (command) {
         case kToggleDeleted: toggleDeleted(row); break;
@@ -307,7 +315,8 @@ void onFieldFocused(HWND field) {
 // --- creation and the controls ------------------------------------------------
 
 HWND createField(HWND parent, int id, int x, int y, int width, bool autoScroll) {
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | (autoScroll ? ES_AUTOHSCROLL : 0);
+    DWORD style =
+        WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | (autoScroll ? ES_AUTOHSCROLL : 0);
     return CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", style, x, y, width, 25, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            GetModuleHandleW(nullptr), nullptr);
@@ -315,8 +324,9 @@ HWND createField(HWND parent, int id, int x, int y, int width, bool autoScroll) 
 
 void createControls(HWND hwnd) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    HWND done = CreateWindowW(L"BUTTON", uiText(7).c_str(), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 505,
-                              300, 100, 30, hwnd, reinterpret_cast<HMENU>(kDone), instance, nullptr);
+    HWND done =
+        CreateWindowW(L"BUTTON", uiText(7).c_str(), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 505, 300,
+                      100, 30, hwnd, reinterpret_cast<HMENU>(kDone), instance, nullptr);
     SendMessageW(done, WM_SETFONT, reinterpret_cast<WPARAM>(sharedFonts.buttonFont), FALSE);
     g.searchField = createField(hwnd, kSearchField, 20, 300, 215, false);
     subclassField(g.searchField, {{VK_RETURN, VK_UP, VK_DOWN}, false, 0});
@@ -328,8 +338,8 @@ void createControls(HWND hwnd) {
         g.translation[i] = createField(hwnd, kFirstTranslation + i, 255, 40 + 23 * i, 350, true);
         subclassField(g.translation[i], {{VK_RETURN}, true, 0});
     }
-    g.scroll = CreateWindowW(L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, 235, 40, 20, 230, hwnd,
-                             reinterpret_cast<HMENU>(kScrollBar), instance, nullptr);
+    g.scroll = CreateWindowW(L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, 235, 40, 20, 230,
+                             hwnd, reinterpret_cast<HMENU>(kScrollBar), instance, nullptr);
     applyColumnFonts();
 }
 
@@ -383,8 +393,10 @@ void onCommand(HWND hwnd, int id, HWND control, UINT code) {
     int row;
     bool isHeadword;
     if (code == kFieldKeyNotification) {
-        if (id == kSearchField) onSearchFieldKey(reportedKey(control));
-        else if (rowOf(control, row, isHeadword)) commitRow(row, isHeadword);
+        if (id == kSearchField)
+            onSearchFieldKey(reportedKey(control));
+        else if (rowOf(control, row, isHeadword))
+            commitRow(row, isHeadword);
         return;
     }
     if (id == kSearchField && code == EN_CHANGE) return lookUpSearchText();
@@ -423,10 +435,10 @@ void onVScroll(HWND, HWND, UINT code, int position) {
     SCROLLINFO info = {sizeof info, SIF_TRACKPOS | SIF_RANGE};
     GetScrollInfo(g.scroll, SB_CTL, &info);
     if (info.nMax <= 0xFFFF) info.nTrackPos = position;
-    ScrollAction action = code == SB_LINEUP         ? ScrollAction::LineUp
-                          : code == SB_LINEDOWN     ? ScrollAction::LineDown
-                          : code == SB_PAGEUP       ? ScrollAction::PageUp
-                          : code == SB_PAGEDOWN     ? ScrollAction::PageDown
+    ScrollAction action = code == SB_LINEUP          ? ScrollAction::LineUp
+                          : code == SB_LINEDOWN      ? ScrollAction::LineDown
+                          : code == SB_PAGEUP        ? ScrollAction::PageUp
+                          : code == SB_PAGEDOWN      ? ScrollAction::PageDown
                           : code == SB_THUMBPOSITION ? ScrollAction::ThumbReleased
                                                      : ScrollAction::Other;
     g.topIndex = topIndexAfterScroll(action, g.topIndex, wordStore.dictionaryCount, info.nTrackPos);
@@ -439,7 +451,8 @@ void onContextMenu(HWND hwnd, HWND target, UINT x, UINT y) {
     HMENU languages = GetSubMenu(GetMenu(mainWindow()), 1);
     int command = TrackPopupMenu(languages, TPM_RETURNCMD | TPM_LEFTALIGN, static_cast<int>(x),
                                  static_cast<int>(y), 0, hwnd, nullptr);
-    if (command >= cmd::kFirstPair && command < cmd::kFirstPair + catalogue.size) switchPair(command);
+    if (command >= cmd::kFirstPair && command < cmd::kFirstPair + catalogue.size)
+        switchPair(command);
 }
 
 void onRButtonUp(HWND hwnd, int x, int y, UINT) {
@@ -467,7 +480,8 @@ void onDrawClipboard() {
 }
 
 void onChangeClipboardChain(HWND leaving, HWND following) {
-    if (leaving == g.nextClipboardViewer) g.nextClipboardViewer = following;
+    if (leaving == g.nextClipboardViewer)
+        g.nextClipboardViewer = following;
     else if (g.nextClipboardViewer)
         SendMessageW(g.nextClipboardViewer, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(leaving),
                      reinterpret_cast<LPARAM>(following));
@@ -493,13 +507,15 @@ void onPaint(HWND hwnd) {
     SetTextColor(dc, RGB(0, 0, 0));
     RECT label = {20, 330, 100, 350};
     std::wstring search = uiText(28);
-    DrawTextW(dc, search.c_str(), static_cast<int>(search.size()), &label, DT_WORDBREAK | DT_NOPREFIX);
+    DrawTextW(dc, search.c_str(), static_cast<int>(search.size()), &label,
+              DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, oldFont);
     EndPaint(hwnd, &ps);
 }
 
 void onActivate(HWND, UINT state, HWND, BOOL minimized) {
-    if (state != WA_INACTIVE && !minimized && palette.paletteTarget) SetFocus(palette.paletteTarget);
+    if (state != WA_INACTIVE && !minimized && palette.paletteTarget)
+        SetFocus(palette.paletteTarget);
 }
 
 void onDestroy(HWND hwnd) {
@@ -542,8 +558,9 @@ HWND openSearchWindow() {
     menuName = resourceName("ZOEKEN");
     registerToolClass(L"zoeken", searchWindowProc);
     appSettings.toolWindowOpen = 1;
-    HWND hwnd = createToolWindow({L"zoeken", uiText(84), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU |
-                                  WS_MINIMIZEBOX, 630, 362, true, menuName.c_str(), nullptr});
+    HWND hwnd = createToolWindow({L"zoeken", uiText(84),
+                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 630,
+                                  362, true, menuName.c_str(), nullptr});
     if (!hwnd) {
         appSettings.toolWindowOpen = 0;
         return nullptr;

@@ -94,8 +94,10 @@ bool parseArguments(const std::vector<std::string>& args, Invocation& inv, std::
             value = arg.substr(eq + 1);
             hasValue = true;
         }
-        int option = name == "--charset" ? kCharset : name == "--table" ? kTable
-                   : name == "--locale"  ? kLocale  : 0;
+        int option = name == "--charset"  ? kCharset
+                     : name == "--table"  ? kTable
+                     : name == "--locale" ? kLocale
+                                          : 0;
         if (!option) {
             error = "unknown option " + name;
             return false;

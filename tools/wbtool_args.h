@@ -19,7 +19,8 @@ struct Invocation {
 
 // Parses the arguments after the program name. False with a one-line
 // message for a usage error.
-bool parseArguments(const std::vector<std::string>& args, Invocation& invocation, std::string& error);
+bool parseArguments(const std::vector<std::string>& args, Invocation& invocation,
+                    std::string& error);
 
 // The usage text, one command per line.
 const char* usageText();

@@ -40,13 +40,14 @@ bool checkWordFile(FILE* file, int (*compare)(const char*, const char*), CheckRe
             report.clean = false;
         }
         if (record.deleted != 0 && record.deleted != 1) {
-            report.findings.push_back(recordFinding(i, "deleted mark " + std::to_string(record.deleted)));
+            report.findings.push_back(
+                recordFinding(i, "deleted mark " + std::to_string(record.deleted)));
             report.clean = false;
         }
         terminateFields(record);  // compared as the word store reads it
         if (i > 0 && !orderReported && compare(previous.headword, record.headword) > 0) {
-            report.findings.push_back(recordFinding(i, "out of order (sorts before record " +
-                                                           std::to_string(i - 1) + ")"));
+            report.findings.push_back(recordFinding(
+                i, "out of order (sorts before record " + std::to_string(i - 1) + ")"));
             report.clean = false;
             orderReported = true;
         }

@@ -83,7 +83,7 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
 // The word store, the collation and the UI strings set up for one word file,
 // and put back to "nothing" afterwards.
 class ToolSession {
-public:
+   public:
     explicit ToolSession(FILE* err) {
         toolStrings.err = err;
         setUiStringLoader(toolUiString);
@@ -122,7 +122,8 @@ public:
     bool applyCollation(const Invocation& inv, std::string& error) {
         if (!inv.table.empty()) {
             std::string path;
-            if (!systemPath(inv.table, path)) return error = "cannot use the file name " + inv.table, false;
+            if (!systemPath(inv.table, path))
+                return error = "cannot use the file name " + inv.table, false;
             if (!loadTable(path, error)) return false;
             pair_.hasSortTable = 1;
         } else if (inv.hasLocale) {
@@ -133,7 +134,7 @@ public:
         return true;
     }
 
-private:
+   private:
     // The table file's leading 256 bytes; a shorter file fills only its
     // leading entries and the others stay 0.
     bool loadTable(const std::string& path, std::string& error) {
@@ -142,8 +143,9 @@ private:
         size_t got = std::fread(collation.sortTable, 1, sizeof collation.sortTable, f);
         std::fclose(f);
         if (got < sizeof collation.sortTable)
-            std::fprintf(toolStrings.err, "wbtool: warning: the sort table %s has %s bytes, not 256; "
-                                          "the entries after them are 0\n",
+            std::fprintf(toolStrings.err,
+                         "wbtool: warning: the sort table %s has %s bytes, not 256; "
+                         "the entries after them are 0\n",
                          path.c_str(), std::to_string(got).c_str());
         return true;
     }
@@ -151,20 +153,23 @@ private:
     LanguagePair pair_;
 };
 
-int importCommand(const std::string& tsvPath, const std::string& outPath, const Invocation& inv, FILE* err) {
+int importCommand(const std::string& tsvPath, const std::string& outPath, const Invocation& inv,
+                  FILE* err) {
     std::string text;
     if (!readWholeFile(tsvPath, text)) return fail(err, "cannot read " + tsvPath);
     std::vector<WordRecord> records;
     ImportError problem = parseWordTable(text, inv.codePage, records);
-    if (problem.line) return fail(err, tsvPath + ", line " + std::to_string(problem.line) + ": " + problem.message);
+    if (problem.line)
+        return fail(err,
+                    tsvPath + ", line " + std::to_string(problem.line) + ": " + problem.message);
 
     // Written beside OUT and put in its place in one step: OUT is either
     // untouched or complete.
     const std::string tmpPath = outPath + ".tmp";
     FILE* tmp = openFile(tmpPath, "wb");
     if (!tmp) return fail(err, "cannot create " + tmpPath);
-    bool written = records.empty() ||
-                   std::fwrite(records.data(), sizeof(WordRecord), records.size(), tmp) == records.size();
+    bool written = records.empty() || std::fwrite(records.data(), sizeof(WordRecord),
+                                                  records.size(), tmp) == records.size();
     if (!written) {
         std::fclose(tmp);
         removeFile(tmpPath);
@@ -197,13 +202,14 @@ bool openForReading(ToolSession& session, const std::string& path) {
     return true;
 }
 
-int findCommand(const std::string& path, const std::string& key, const Invocation& inv, FILE* out, FILE* err) {
+int findCommand(const std::string& path, const std::string& key, const Invocation& inv, FILE* out,
+                FILE* err) {
     std::string key8;
     ConversionResult r = utf8ToCodePage(key, inv.codePage, key8);
     if (r.status == ConversionStatus::InvalidUtf8) return fail(err, "the key is not valid UTF-8");
     if (r.status == ConversionStatus::Unmappable)
-        return fail(err, "the key has the character " + codePointName(r.codePoint) + ", which code page " +
-                             std::to_string(inv.codePage) + " lacks");
+        return fail(err, "the key has the character " + codePointName(r.codePoint) +
+                             ", which code page " + std::to_string(inv.codePage) + " lacks");
     if (key8.size() > kKeyChars) key8.resize(kKeyChars);
 
     ToolSession session(err);
@@ -218,8 +224,10 @@ const char* resortFailureText(ResortFailure failure) {
     switch (failure) {
         case ResortFailure::Memory: return "not enough memory to hold the records";
         case ResortFailure::Read: return "the file could not be read; it is unchanged";
-        case ResortFailure::CreateTemp: return "the temporary file could not be created; the file is unchanged";
-        case ResortFailure::Write: return "the temporary file could not be written; the file is unchanged";
+        case ResortFailure::CreateTemp:
+            return "the temporary file could not be created; the file is unchanged";
+        case ResortFailure::Write:
+            return "the temporary file could not be written; the file is unchanged";
         case ResortFailure::Replace: return "the file could not be replaced; it is unchanged";
         case ResortFailure::Reopen: return "the sorted file could not be opened again";
         default: return "the file is not open";
@@ -240,7 +248,8 @@ int sortCommand(const std::string& path, const Invocation& inv, FILE* out, FILE*
     return kExitOk;
 }
 
-int reverseCommand(const std::string& from, const std::string& to, const Invocation& inv, FILE* err) {
+int reverseCommand(const std::string& from, const std::string& to, const Invocation& inv,
+                   FILE* err) {
     ToolSession session(err);
     std::string error;
     if (!session.applyCollation(inv, error)) return fail(err, error);
@@ -256,7 +265,8 @@ int checkCommand(const std::string& path, const Invocation& inv, FILE* out, FILE
     std::string error;
     if (!session.applyCollation(inv, error)) return fail(err, error);
     CheckReport report;
-    if (!checkWordFile(wordStore.dictionaryFile, compareWords, report)) return fail(err, "cannot read " + path);
+    if (!checkWordFile(wordStore.dictionaryFile, compareWords, report))
+        return fail(err, "cannot read " + path);
     for (const std::string& finding : report.findings) std::fprintf(out, "%s\n", finding.c_str());
     return report.clean ? kExitOk : kExitError;
 }
@@ -275,8 +285,9 @@ int runWbtool(const std::vector<std::string>& args, FILE* out, FILE* err) {
         return kExitOk;
     }
     if (inv.hasLocale && !localeCollationAvailable()) {
-        std::fprintf(err, "wbtool: --locale needs Windows collation, which only wbtool.exe has; "
-                          "use --table or neither (A-Z folding)\n");
+        std::fprintf(err,
+                     "wbtool: --locale needs Windows collation, which only wbtool.exe has; "
+                     "use --table or neither (A-Z folding)\n");
         return kExitUsage;
     }
     if (inv.hasLocale && inv.locale.empty()) {

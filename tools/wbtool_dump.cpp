@@ -18,7 +18,8 @@ std::string escapeField(const std::string& text) {
 }
 
 std::string dumpLine(int64_t index, const WordRecord& record, int codePage) {
-    return std::to_string(index) + '\t' + escapeField(codePageToUtf8(headwordOf(record), codePage)) + '\t' +
+    return std::to_string(index) + '\t' +
+           escapeField(codePageToUtf8(headwordOf(record), codePage)) + '\t' +
            escapeField(codePageToUtf8(translationOf(record), codePage)) + '\t' +
            std::to_string(record.deleted) + '\n';
 }

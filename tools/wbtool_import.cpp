@@ -13,7 +13,8 @@ std::string convertField(const std::string& utf8, const char* what, int capacity
                          std::string& out) {
     ConversionResult r = utf8ToCodePage(utf8, codePage, out);
     if (r.status == ConversionStatus::InvalidUtf8)
-        return std::string(what) + " is not valid UTF-8 (byte " + std::to_string(r.offset + 1) + ")";
+        return std::string(what) + " is not valid UTF-8 (byte " + std::to_string(r.offset + 1) +
+               ")";
     if (r.status == ConversionStatus::Unmappable)
         return std::string(what) + " has the character " + codePointName(r.codePoint) +
                ", which code page " + std::to_string(codePage) + " lacks";
@@ -25,7 +26,8 @@ std::string convertField(const std::string& utf8, const char* what, int capacity
 
 }  // namespace
 
-ImportError parseWordTable(const std::string& text, int codePage, std::vector<WordRecord>& records) {
+ImportError parseWordTable(const std::string& text, int codePage,
+                           std::vector<WordRecord>& records) {
     records.clear();
     size_t pos = 0;
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) pos = 3;
@@ -42,11 +44,13 @@ ImportError parseWordTable(const std::string& text, int codePage, std::vector<Wo
         if (line.find('\0') != std::string::npos)
             return {lineNumber, "has a NUL character, which no field can hold"};
         size_t tab = line.find('\t');
-        if (tab == std::string::npos) return {lineNumber, "has no tab between headword and translation"};
-        std::string problem = convertField(line.substr(0, tab), "the headword", kHeadwordChars, codePage, headword);
+        if (tab == std::string::npos)
+            return {lineNumber, "has no tab between headword and translation"};
+        std::string problem =
+            convertField(line.substr(0, tab), "the headword", kHeadwordChars, codePage, headword);
         if (problem.empty())
-            problem = convertField(line.substr(tab + 1), "the translation", kTranslationChars, codePage,
-                                   translation);
+            problem = convertField(line.substr(tab + 1), "the translation", kTranslationChars,
+                                   codePage, translation);
         if (!problem.empty()) return {lineNumber, problem};
         records.push_back(makeRecord(headword, translation));
     }

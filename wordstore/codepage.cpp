@@ -54,11 +54,25 @@ bool decodeUtf8(const std::string& text, size_t& i, char32_t& c) {
     const unsigned char lead = static_cast<unsigned char>(text[i]);
     int extra;
     char32_t min;
-    if (lead < 0x80) { c = lead; ++i; return true; }
-    if (lead >= 0xC2 && lead <= 0xDF) { extra = 1; c = lead & 0x1F; min = 0x80; }
-    else if (lead >= 0xE0 && lead <= 0xEF) { extra = 2; c = lead & 0x0F; min = 0x800; }
-    else if (lead >= 0xF0 && lead <= 0xF4) { extra = 3; c = lead & 0x07; min = 0x10000; }
-    else return false;
+    if (lead < 0x80) {
+        c = lead;
+        ++i;
+        return true;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1;
+        c = lead & 0x1F;
+        min = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2;
+        c = lead & 0x0F;
+        min = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3;
+        c = lead & 0x07;
+        min = 0x10000;
+    } else
+        return false;
     if (i + extra >= text.size()) return false;  // the sequence runs past the end
     for (int k = 1; k <= extra; ++k) {
         unsigned char b = static_cast<unsigned char>(text[i + k]);

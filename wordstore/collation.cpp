@@ -22,24 +22,24 @@ struct LanguageName {
 
 // The language names the locale check accepts, with their primary ids.
 const LanguageName kLanguageNames[] = {
-    {"AFRIKAANS", 0x36}, {"ALBANIAN", 0x1c},   {"ARABIC", 0x01},     {"ARMENIAN", 0x2b},
-    {"ASSAMESE", 0x4d},  {"AZERI", 0x2c},      {"BASQUE", 0x2d},     {"BELARUSIAN", 0x23},
-    {"BENGALI", 0x45},   {"BULGARIAN", 0x02},  {"CATALAN", 0x03},    {"CHINESE", 0x04},
-    {"CROATIAN", 0x1a},  {"CZECH", 0x05},      {"DANISH", 0x06},     {"DUTCH", 0x13},
-    {"ENGLISH", 0x09},   {"ESTONIAN", 0x25},   {"FAEROESE", 0x38},   {"FARSI", 0x29},
-    {"FINNISH", 0x0b},   {"FRENCH", 0x0c},     {"GEORGIAN", 0x37},   {"GERMAN", 0x07},
-    {"GREEK", 0x08},     {"GUJARATI", 0x47},   {"HEBREW", 0x0d},     {"HINDI", 0x39},
-    {"HUNGARIAN", 0x0e}, {"ICELANDIC", 0x0f},  {"INDONESIAN", 0x21}, {"ITALIAN", 0x10},
-    {"JAPANESE", 0x11},  {"KANNADA", 0x4b},    {"KASHMIRI", 0x60},   {"KAZAK", 0x3f},
-    {"KONKANI", 0x57},   {"KOREAN", 0x12},     {"LATVIAN", 0x26},    {"LITHUANIAN", 0x27},
-    {"MACEDONIAN", 0x2f}, {"MALAY", 0x3e},     {"MALAYALAM", 0x4c},  {"MANIPURI", 0x58},
-    {"MARATHI", 0x4e},   {"NEPALI", 0x61},     {"NORWEGIAN", 0x14},  {"ORIYA", 0x48},
-    {"POLISH", 0x15},    {"PORTUGUESE", 0x16}, {"PUNJABI", 0x46},    {"ROMANIAN", 0x18},
-    {"RUSSIAN", 0x19},   {"SANSKRIT", 0x4f},   {"SERBIAN", 0x1a},    {"SINDHI", 0x59},
-    {"SLOVAK", 0x1b},    {"SLOVENIAN", 0x24},  {"SPANISH", 0x0a},    {"SWAHILI", 0x41},
-    {"SWEDISH", 0x1d},   {"TAMIL", 0x49},      {"TATAR", 0x44},      {"TELUGU", 0x4a},
-    {"THAI", 0x1e},      {"TURKISH", 0x1f},    {"UKRAINIAN", 0x22},  {"URDU", 0x20},
-    {"UZBEK", 0x43},     {"VIETNAMESE", 0x2a},
+    {"AFRIKAANS", 0x36},  {"ALBANIAN", 0x1c},   {"ARABIC", 0x01},     {"ARMENIAN", 0x2b},
+    {"ASSAMESE", 0x4d},   {"AZERI", 0x2c},      {"BASQUE", 0x2d},     {"BELARUSIAN", 0x23},
+    {"BENGALI", 0x45},    {"BULGARIAN", 0x02},  {"CATALAN", 0x03},    {"CHINESE", 0x04},
+    {"CROATIAN", 0x1a},   {"CZECH", 0x05},      {"DANISH", 0x06},     {"DUTCH", 0x13},
+    {"ENGLISH", 0x09},    {"ESTONIAN", 0x25},   {"FAEROESE", 0x38},   {"FARSI", 0x29},
+    {"FINNISH", 0x0b},    {"FRENCH", 0x0c},     {"GEORGIAN", 0x37},   {"GERMAN", 0x07},
+    {"GREEK", 0x08},      {"GUJARATI", 0x47},   {"HEBREW", 0x0d},     {"HINDI", 0x39},
+    {"HUNGARIAN", 0x0e},  {"ICELANDIC", 0x0f},  {"INDONESIAN", 0x21}, {"ITALIAN", 0x10},
+    {"JAPANESE", 0x11},   {"KANNADA", 0x4b},    {"KASHMIRI", 0x60},   {"KAZAK", 0x3f},
+    {"KONKANI", 0x57},    {"KOREAN", 0x12},     {"LATVIAN", 0x26},    {"LITHUANIAN", 0x27},
+    {"MACEDONIAN", 0x2f}, {"MALAY", 0x3e},      {"MALAYALAM", 0x4c},  {"MANIPURI", 0x58},
+    {"MARATHI", 0x4e},    {"NEPALI", 0x61},     {"NORWEGIAN", 0x14},  {"ORIYA", 0x48},
+    {"POLISH", 0x15},     {"PORTUGUESE", 0x16}, {"PUNJABI", 0x46},    {"ROMANIAN", 0x18},
+    {"RUSSIAN", 0x19},    {"SANSKRIT", 0x4f},   {"SERBIAN", 0x1a},    {"SINDHI", 0x59},
+    {"SLOVAK", 0x1b},     {"SLOVENIAN", 0x24},  {"SPANISH", 0x0a},    {"SWAHILI", 0x41},
+    {"SWEDISH", 0x1d},    {"TAMIL", 0x49},      {"TATAR", 0x44},      {"TELUGU", 0x4a},
+    {"THAI", 0x1e},       {"TURKISH", 0x1f},    {"UKRAINIAN", 0x22},  {"URDU", 0x20},
+    {"UZBEK", 0x43},      {"VIETNAMESE", 0x2a},
 };
 static_assert(std::size(kLanguageNames) == 70, "seventy language names");
 
@@ -94,8 +94,9 @@ int findLanguageName(const std::string& localeName) {
 }
 
 int languageIdOf(int index) {
-    return index >= 0 && index < static_cast<int>(std::size(kLanguageNames)) ? kLanguageNames[index].id
-                                                                            : 0;
+    return index >= 0 && index < static_cast<int>(std::size(kLanguageNames))
+               ? kLanguageNames[index].id
+               : 0;
 }
 
 bool checkLocaleName(const char* localeName) {

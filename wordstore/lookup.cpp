@@ -14,9 +14,12 @@ int32_t findWord(const char* key) {
         // the result stays within 0 .. n whatever the file holds.
         readDictionaryRecord(mid);
         int c = compareWords(wordStore.recordBuffer.headword, key);
-        if (c == 0) found = true;
-        else if (c < 0) lo = mid + 1;
-        else hi = mid - 1;
+        if (c == 0)
+            found = true;
+        else if (c < 0)
+            lo = mid + 1;
+        else
+            hi = mid - 1;
     }
     int32_t result = (found || mid == lo) ? mid : mid + 1;
     return result > n ? n : result;

@@ -75,13 +75,16 @@ std::vector<SortEntry> sortedOrder(const RecordBlock& block, ResortProgress* pro
     for (size_t i = 0; i < block.count; ++i) {
         const char* h = records[i].headword;
         // The locale comparison has no byte prefix: every comparison asks it.
-        uint64_t prefix = byLocale ? 0 : byTable ? mappedPrefix(h, collation.sortTable) : foldedPrefix(h);
+        uint64_t prefix = byLocale  ? 0
+                          : byTable ? mappedPrefix(h, collation.sortTable)
+                                    : foldedPrefix(h);
         order[i] = {prefix, static_cast<uint32_t>(i)};
     }
 
     int64_t comparisons = 0;
     auto less = [&](const SortEntry& x, const SortEntry& y) {
-        if (comparisons % kComparisonsPerStep == 0) report(progress, kResortSortingLabel, comparisons);
+        if (comparisons % kComparisonsPerStep == 0)
+            report(progress, kResortSortingLabel, comparisons);
         ++comparisons;
         if (x.prefix != y.prefix) return x.prefix < y.prefix;
         if (byLocale || !prefixHoldsWholeText(x.prefix)) {
@@ -105,7 +108,8 @@ bool writeRecords(FILE* tmp, const RecordBlock& block, const std::vector<SortEnt
         report(progress, kResortWritingLabel, static_cast<int64_t>(i));
         const size_t n = std::min(order.size() - i, static_cast<size_t>(kRecordsPerStep));
         for (size_t k = 0; k < n; ++k) {
-            if (i + k + kAhead < order.size()) __builtin_prefetch(&records[order[i + k + kAhead].index]);
+            if (i + k + kAhead < order.size())
+                __builtin_prefetch(&records[order[i + k + kAhead].index]);
             chunk[k] = records[order[i + k].index];
         }
         if (std::fwrite(chunk.data(), sizeof(WordRecord), n, tmp) != n) return false;
@@ -120,7 +124,8 @@ int fail(ResortFailure why, ResortFailure* failure) {
 
 }  // namespace
 
-int resortDictionary(ResortProgress* progress, ResortCollation collationSource, ResortFailure* failure) {
+int resortDictionary(ResortProgress* progress, ResortCollation collationSource,
+                     ResortFailure* failure) {
     if (failure) *failure = ResortFailure::None;
     if (!wordStore.dictionaryFile) return fail(ResortFailure::NotOpen, failure);
     const int32_t countBefore = wordStore.dictionaryCount;
@@ -129,9 +134,11 @@ int resortDictionary(ResortProgress* progress, ResortCollation collationSource, 
     std::vector<SortEntry> order;
     std::vector<WordRecord> chunk;  // one step's worth of records, gathered for writing
     try {
-        if (!readLiveRecords(countBefore, records, progress)) return fail(ResortFailure::Read, failure);
+        if (!readLiveRecords(countBefore, records, progress))
+            return fail(ResortFailure::Read, failure);
         wordStore.dictionaryCount = static_cast<int32_t>(records.count);
-        if (collationSource == ResortCollation::CurrentPair) applyCollation(CollationOccasion::Resort);
+        if (collationSource == ResortCollation::CurrentPair)
+            applyCollation(CollationOccasion::Resort);
         order = sortedOrder(records, progress);
         chunk.resize(kRecordsPerStep);
     } catch (const std::bad_alloc&) {

@@ -17,7 +17,7 @@ enum ResortLabel : int {
 };
 
 class ResortProgress {
-public:
+   public:
     virtual ~ResortProgress() = default;
     // Called with the label's UI-string offset and a count: every 1000
     // records read (0, 1000, ...), every 2000 comparisons (0, 2000, ...),

@@ -18,7 +18,7 @@ constexpr int32_t kRecordsPerCounter = 100;
 constexpr int64_t kComparisonsPerCounter = 1000;
 
 class OpenFile {
-public:
+   public:
     explicit OpenFile(FILE* f = nullptr) : file(f) {}
     ~OpenFile() { close(); }
     OpenFile(const OpenFile&) = delete;
@@ -63,7 +63,8 @@ struct SortEntry {
 
 // Sorts the records by headword, counting comparisons. Equal headwords keep
 // the order of the intermediate list.
-std::vector<SortEntry> sortedOrder(const std::vector<WordRecord>& records, ReverseListProgress& progress) {
+std::vector<SortEntry> sortedOrder(const std::vector<WordRecord>& records,
+                                   ReverseListProgress& progress) {
     const bool byLocale = collationLocaleInForce();
     std::vector<SortEntry> order(records.size());
     for (size_t i = 0; i < records.size(); ++i)
@@ -182,7 +183,8 @@ const char* Build::writeReversed() {
     }
     if (haveHead && !writeHead()) return reverse_error::kWriteErrorOutput;
     if (std::fflush(out.file) != 0) return reverse_error::kWriteErrorOutput;
-    if (!commitReplacement(out.release(), files.temp, files.to)) return reverse_error::kCantCreateOutput;
+    if (!commitReplacement(out.release(), files.temp, files.to))
+        return reverse_error::kCantCreateOutput;
     progress.stepDone();
     progress.bar(100);
     return nullptr;

@@ -31,7 +31,7 @@ constexpr const char* kOutOfMemory = "Out of memory reading wordlist";
 }  // namespace reverse_error
 
 class ReverseListProgress {
-public:
+   public:
     virtual ~ReverseListProgress() = default;
     virtual void bar(int /*percent: 0, 10, 25, 50, 75, 100*/) {}
     virtual void stepStarted(ReverseStep) {}
@@ -53,17 +53,18 @@ struct ReverseListFiles {
 };
 
 struct ReverseListResult {
-    int status = 0;          // 0, or -1 with error set
-    std::string error;       // one of the texts above
+    int status = 0;     // 0, or -1 with error set
+    std::string error;  // one of the texts above
     int32_t fromRecords = 0;
-    int32_t pieces = 0;      // records of the intermediate list
-    int32_t toRecords = 0;   // records written to the TO list
+    int32_t pieces = 0;     // records of the intermediate list
+    int32_t toRecords = 0;  // records written to the TO list
 };
 
 // Runs the whole build. On success the TO list has been replaced in one
 // atomic step and the intermediate list is gone; on failure the TO list is
 // as it was and no intermediate list is left behind.
-ReverseListResult buildReverseList(const ReverseListFiles& files, ReverseListProgress* progress = nullptr);
+ReverseListResult buildReverseList(const ReverseListFiles& files,
+                                   ReverseListProgress* progress = nullptr);
 
 // Splits a translation at every "," (consecutive commas give no empty
 // pieces) and skips each piece's leading blanks; trailing blanks stay.

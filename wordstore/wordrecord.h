@@ -39,7 +39,9 @@ inline std::string fieldText(const char* field, size_t capacity) {
     return std::string(field, n);
 }
 
-inline std::string headwordOf(const WordRecord& r) { return fieldText(r.headword, sizeof r.headword); }
+inline std::string headwordOf(const WordRecord& r) {
+    return fieldText(r.headword, sizeof r.headword);
+}
 inline std::string translationOf(const WordRecord& r) {
     return fieldText(r.translation, sizeof r.translation);
 }
@@ -62,7 +64,8 @@ inline bool copyField(char* dst, size_t capacity, const std::string& src) {
 // its first 30 / 50 characters. Returns whether a field had to be ended.
 inline bool terminateFields(WordRecord& r) {
     bool cut = false;
-    if (!std::memchr(r.headword, 0, sizeof r.headword)) r.headword[kHeadwordChars] = '\0', cut = true;
+    if (!std::memchr(r.headword, 0, sizeof r.headword))
+        r.headword[kHeadwordChars] = '\0', cut = true;
     if (!std::memchr(r.translation, 0, sizeof r.translation))
         r.translation[kTranslationChars] = '\0', cut = true;
     return cut;

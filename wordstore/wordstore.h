@@ -13,8 +13,8 @@ struct WordStore {
     FILE* practiceListFile = nullptr;  // the current practice list's file for that direction
     int32_t dictionaryCount = 0;
     int32_t listCount = 0;
-    WordRecord recordBuffer{};         // every read fills it, every write takes it
-    char currentListName[150] = {};    // a folder of the list root; empty when none
+    WordRecord recordBuffer{};       // every read fills it, every write takes it
+    char currentListName[150] = {};  // a folder of the list root; empty when none
 };
 
 extern WordStore wordStore;

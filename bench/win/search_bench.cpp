@@ -71,9 +71,10 @@ void timeResort(long records) {
         QueryPerformanceCounter(&a);
         resortIfDirty();
         QueryPerformanceCounter(&b);
-        std::printf("| %-40s | %9.2f |\n",
-                    std::string(locale) == "french" ? "locale french (CompareStringA)" : "A-Z folding",
-                    microseconds(a, b) / 1e6);
+        std::printf(
+            "| %-40s | %9.2f |\n",
+            std::string(locale) == "french" ? "locale french (CompareStringA)" : "A-Z folding",
+            microseconds(a, b) / 1e6);
     }
 }
 
@@ -135,7 +136,8 @@ int main(int argc, char** argv) {
         QueryPerformanceCounter(&b);
         one.push_back(microseconds(a, b) / 1000.0);
     }
-    std::printf("Search window on %ld records (locale french), %d typed prefixes\n\n", records, keys);
+    std::printf("Search window on %ld records (locale french), %d typed prefixes\n\n", records,
+                keys);
     std::printf("| %-40s | %9s | %9s |\n", "step", "median ms", "p99 ms");
     std::printf("|%s|%s|%s|\n", std::string(42, '-').c_str(), std::string(11, '-').c_str(),
                 std::string(11, '-').c_str());

@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
     for (int r = 0; r < runs; ++r) {
         auto start = std::chrono::steady_clock::now();
         result = buildReverseList({"language\\From.wb", "language\\To.wb", "language\\temp.wb"});
-        seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        seconds.push_back(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         if (result.status != 0) {
             std::fprintf(stderr, "reverse list failed: %s\n", result.error.c_str());
             return 1;

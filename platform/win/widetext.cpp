@@ -5,7 +5,8 @@
 
 std::wstring toWide(const std::string& bytes, unsigned codePage) {
     if (bytes.empty()) return std::wstring();
-    int n = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    int n =
+        MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     std::wstring out(static_cast<size_t>(n), L'\0');
     MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), &out[0], n);
     return out;
@@ -20,8 +21,8 @@ std::string toBytes(const std::wstring& text, unsigned codePage, bool* lossless)
     int n = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
                                 nullptr, ask);
     std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr,
-                        ask);
+    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), &out[0], n,
+                        nullptr, ask);
     if (lossless) {
         *lossless = !usedDefault;
         // Round trip where the query is not available.

@@ -6,8 +6,10 @@
 namespace test {
 
 std::string settingsText(const InstallationSetup& setup) {
-    std::string text = "# --- dict.ini ----------------------------------------\r\n\r\n"
-                       "[AddNew]\r\non\r\n\r\n[selected]\r\n" + setup.selected + "\r\n\r\n[language]\r\n";
+    std::string text =
+        "# --- dict.ini ----------------------------------------\r\n\r\n"
+        "[AddNew]\r\non\r\n\r\n[selected]\r\n" +
+        setup.selected + "\r\n\r\n[language]\r\n";
     for (const std::string& item : setup.items) text += item + "\r\n";
     text += "\r\n# --- EOF ---------------------------------------------\r\n";
     return text;
@@ -20,8 +22,10 @@ void prepareInstallation(const InstallationSetup& setup) {
     makeFolders("language");
     for (const std::string& item : setup.items) {
         std::string code = item.substr(0, 3);
-        writeWordFile("language\\" + code + "_Eng.wb", {{code + "-one", "one"}, {code + "-two", "two"}});
-        writeWordFile("language\\Eng_" + code + ".wb", {{"one", code + "-one"}, {"two", code + "-two"}});
+        writeWordFile("language\\" + code + "_Eng.wb",
+                      {{code + "-one", "one"}, {code + "-two", "two"}});
+        writeWordFile("language\\Eng_" + code + ".wb",
+                      {{"one", code + "-one"}, {"two", code + "-two"}});
     }
 }
 

@@ -4,9 +4,9 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
-#include <cstring>
 #include <stdexcept>
 
 #include "collate.h"
@@ -64,7 +64,8 @@ void writeBytes(const std::string& path, const std::string& bytes) {
 std::vector<WordRecord> readRecords(const std::string& path) {
     std::string bytes = readBytes(path);
     std::vector<WordRecord> records(bytes.size() / sizeof(WordRecord));
-    if (!records.empty()) std::memcpy(records.data(), bytes.data(), records.size() * sizeof(WordRecord));
+    if (!records.empty())
+        std::memcpy(records.data(), bytes.data(), records.size() * sizeof(WordRecord));
     return records;
 }
 
@@ -92,7 +93,8 @@ std::string englishUiString(int offset) {
     }
 }
 
-LanguagePair makePair(const std::string& name, const std::string& toName, const std::string& locale) {
+LanguagePair makePair(const std::string& name, const std::string& toName,
+                      const std::string& locale) {
     LanguagePair p;
     copyField(p.name, sizeof p.name, name);
     copyField(p.toName, sizeof p.toName, toName);

@@ -14,12 +14,12 @@ namespace test {
 
 // A fresh folder that becomes the working folder for the test's lifetime.
 class ScratchFolder {
-public:
+   public:
     ScratchFolder();
     ~ScratchFolder();
     const std::filesystem::path& path() const { return path_; }
 
-private:
+   private:
     std::filesystem::path previous_, path_;
 };
 
@@ -43,7 +43,7 @@ LanguagePair makePair(const std::string& name, const std::string& toName,
 // Installs the pair as current, the English UI strings and a message
 // recorder; restores a clean word store and collation state on destruction.
 class CoreState {
-public:
+   public:
     explicit CoreState(const LanguagePair& pair);
     ~CoreState();
     LanguagePair pair;

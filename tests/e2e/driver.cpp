@@ -82,7 +82,8 @@ Program start(const std::wstring& exe, const std::wstring& arguments, const std:
 HWND waitForWindow(const Program& program, const wchar_t* className, int timeoutMs) {
     for (int waited = 0; waited <= timeoutMs; waited += 50) {
         if (HWND w = findWindowOf(program.pid, className)) return w;
-        if (WaitForSingleObject(program.process, 50) == WAIT_OBJECT_0) return findWindowOf(program.pid, className);
+        if (WaitForSingleObject(program.process, 50) == WAIT_OBJECT_0)
+            return findWindowOf(program.pid, className);
     }
     return nullptr;
 }
@@ -97,9 +98,7 @@ bool waitForMessageBox(const Program& program, MessageBoxSeen& box, int timeoutM
     return true;
 }
 
-void press(HWND dialog, int id) {
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-}
+void press(HWND dialog, int id) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 int waitForExit(Program& program, int timeoutMs) {
     if (!program.process) return -1;

@@ -2,11 +2,10 @@
 // its window (folder field, Start, the closing messages) and unattended,
 // checking every file it leaves byte for byte, the win.ini key and the
 // shortcut read back through the shell's link object.
-#include <windows.h>
+#include <gtest/gtest.h>
 #include <objidl.h>
 #include <shlobj.h>
-
-#include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -20,14 +19,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kHeader = "# --- ravidi.ini --------------------------------------------------\r\n";
+const std::string kHeader =
+    "# --- ravidi.ini --------------------------------------------------\r\n";
 const std::string kEnd = "# --- EOF --------------------------------------------------------\r\n";
 const char* const kDelayKey = "RavidiCyrAviDelay";
 const char* const kGroup = "Norva install test";
 
-enum Control { kStart = 200, kStop = 201, kChange = 202, kPanel = 249, kFolderLabel = 250,
-               kDriveLabel = 251, kFolderListLabel = 252, kDriveList = 300, kFolderList = 301,
-               kField = 350 };
+enum Control {
+    kStart = 200,
+    kStop = 201,
+    kChange = 202,
+    kPanel = 249,
+    kFolderLabel = 250,
+    kDriveLabel = 251,
+    kFolderListLabel = 252,
+    kDriveList = 300,
+    kFolderList = 301,
+    kField = 350
+};
 
 std::string recordsBytes(const std::vector<test::Entry>& entries) {
     std::string bytes;
@@ -49,7 +58,8 @@ std::map<std::string, std::string> filesUnder(const fs::path& root) {
     std::map<std::string, std::string> files;
     for (const auto& e : fs::recursive_directory_iterator(root))
         if (e.is_regular_file())
-            files[fs::relative(e.path(), root).generic_string()] = test::readBytes(e.path().string());
+            files[fs::relative(e.path(), root).generic_string()] =
+                test::readBytes(e.path().string());
     return files;
 }
 
@@ -82,7 +92,8 @@ Link readLink(const std::string& file) {
     if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                    reinterpret_cast<void**>(&shellLink)))) {
         IPersistFile* persist = nullptr;
-        if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)))) {
+        if (SUCCEEDED(
+                shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)))) {
             std::wstring wide(file.begin(), file.end());
             if (SUCCEEDED(persist->Load(wide.c_str(), STGM_READ))) {
                 char text[MAX_PATH] = {};
@@ -103,7 +114,7 @@ Link readLink(const std::string& file) {
 }
 
 class InstallE2E : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder scratch;
     fs::path dist, target;
     std::string shortcutName;
@@ -113,7 +124,8 @@ protected:
         dist = scratch.path() / "dist";
         target = scratch.path() / "my target";
         fs::create_directories(dist);
-        shortcutName = std::string("Norva ") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        shortcutName =
+            std::string("Norva ") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
         WriteProfileStringA("Dictionary", kDelayKey, nullptr);
         removeShortcut();
     }
@@ -123,7 +135,9 @@ protected:
         WriteProfileStringA("Dictionary", kDelayKey, nullptr);
         removeShortcut();
     }
-    std::string linkPath() const { return programsFolder() + "\\" + kGroup + "\\" + shortcutName + ".lnk"; }
+    std::string linkPath() const {
+        return programsFolder() + "\\" + kGroup + "\\" + shortcutName + ".lnk";
+    }
     void removeShortcut() {
         std::error_code ignored;
         fs::remove(linkPath(), ignored);
@@ -138,17 +152,22 @@ protected:
     // compressed file, plain copies, matched copies and a sound folder.
     void standardDistribution(const std::string& extraScript = "") {
         put("install.inf",
-            "# norva test distribution\r\ntitle Russkij slovar\r\ndir c:\\norva\r\nwbarg wb Angliyskiy\r\n"
+            "# norva test distribution\r\ntitle Russkij slovar\r\ndir c:\\norva\r\nwbarg wb "
+            "Angliyskiy\r\n"
             "mkdir language\r\nmkdir help\r\nmkdir sound\r\nmkdir sound\\eng\r\n"
             "copy language.cf language.cf\r\n"
             "copy Nemetskiy_Russkij.wb language\\Nemetskiy_Russkij.wb\r\n"
             "copy Angliyskiy_Russkij.wb language\\Angliyskiy_Russkij.wb\r\n"
             "COPY packed.txt_ packed.txt\r\ncopy readme.txt readme.txt\r\nxcopy *.hlp help\r\n"
-            "sndcopy snd sound\\eng\r\navidelay 250\r\niconname " + shortcutName + "\r\n"
-            "icongroup " + kGroup + "\r\niconexe norva.exe\r\nmkwlist\r\n" + extraScript);
-        put("language.cf", "# pairs to install\r\nGerman,german,0,Nemetskiy\r\nNemetskiy_Russkij.wb\r\n\r\n"
-                           "Russkij_Nemetskiy.wb\r\nEnglish,english,0,Angliyskiy\r\n# forward\r\n"
-                           "Angliyskiy_Russkij.wb\r\nRusskij_Angliyskiy.wb\r\n");
+            "sndcopy snd sound\\eng\r\navidelay 250\r\niconname " +
+                shortcutName +
+                "\r\n"
+                "icongroup " +
+                kGroup + "\r\niconexe norva.exe\r\nmkwlist\r\n" + extraScript);
+        put("language.cf",
+            "# pairs to install\r\nGerman,german,0,Nemetskiy\r\nNemetskiy_Russkij.wb\r\n\r\n"
+            "Russkij_Nemetskiy.wb\r\nEnglish,english,0,Angliyskiy\r\n# forward\r\n"
+            "Angliyskiy_Russkij.wb\r\nRusskij_Angliyskiy.wb\r\n");
         put("Nemetskiy_Russkij.wb", recordsBytes({{"Hund", "sobaka"}, {"Katze", "koshka,  kot"}}));
         put("Angliyskiy_Russkij.wb",
             recordsBytes({{"dog", "sobaka, pes"}, {"hound", "sobaka"}, {"cat", "koshka"}}));
@@ -167,8 +186,10 @@ protected:
     std::map<std::string, std::string> standardResult() {
         std::string fixture = narrow(driver::binFolder()) + "install_fixture\\";
         return {
-            {"language/Nemetskiy_Russkij.wb", test::readBytes((dist / "Nemetskiy_Russkij.wb").string())},
-            {"language/Angliyskiy_Russkij.wb", test::readBytes((dist / "Angliyskiy_Russkij.wb").string())},
+            {"language/Nemetskiy_Russkij.wb",
+             test::readBytes((dist / "Nemetskiy_Russkij.wb").string())},
+            {"language/Angliyskiy_Russkij.wb",
+             test::readBytes((dist / "Angliyskiy_Russkij.wb").string())},
             {"language/Russkij_Nemetskiy.wb",
              recordsBytes({{"koshka", "Katze"}, {"kot", "Katze"}, {"sobaka", "Hund"}})},
             {"language/Russkij_Angliyskiy.wb",
@@ -179,9 +200,12 @@ protected:
             {"help/b.hlp", "help two"},
             {"sound/eng/one.wav", "RIFF one"},
             {"sound/eng/two.wav", "RIFF two"},
-            {"ravidi.ini", kHeader + "\r\n[AddNew]\r\non\r\n\r\n[selected]\r\nNemetskiy_Russkij.wb\r\n\r\n"
-                                     "[language]\r\nEnglish,english,0,Angliyskiy\r\nGerman,german,0,Nemetskiy\r\n"
-                                     "\r\n" + kEnd},
+            {"ravidi.ini",
+             kHeader +
+                 "\r\n[AddNew]\r\non\r\n\r\n[selected]\r\nNemetskiy_Russkij.wb\r\n\r\n"
+                 "[language]\r\nEnglish,english,0,Angliyskiy\r\nGerman,german,0,Nemetskiy\r\n"
+                 "\r\n" +
+                 kEnd},
         };
     }
 
@@ -192,7 +216,8 @@ protected:
             ASSERT_TRUE(left.count(name));
             EXPECT_EQ(left[name], bytes);
         }
-        for (const auto& kv : left) EXPECT_TRUE(expected.count(kv.first)) << "left over: " << kv.first;
+        for (const auto& kv : left)
+            EXPECT_TRUE(expected.count(kv.first)) << "left over: " << kv.first;
         EXPECT_FALSE(expected["packed.txt"].empty());
 
         char delay[32] = {};
@@ -208,7 +233,8 @@ protected:
     }
 
     driver::Program& startInstall(const std::wstring& arguments = L"") {
-        started.push_back(driver::start(driver::binFolder() + L"install.exe", arguments, dist.wstring()));
+        started.push_back(
+            driver::start(driver::binFolder() + L"install.exe", arguments, dist.wstring()));
         EXPECT_NE(started.back().process, nullptr);
         return started.back();
     }
@@ -218,7 +244,8 @@ protected:
         return window;
     }
     static void setField(HWND window, const std::wstring& text) {
-        SendMessageW(GetDlgItem(window, kField), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageW(GetDlgItem(window, kField), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(text.c_str()));
     }
     static void click(HWND window, int id) { PostMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0); }
 
@@ -247,7 +274,13 @@ TEST_F(InstallE2E, WindowAndControlsBeforeStart) {
     EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYSCREEN));
 
-    struct Expected { int id; const wchar_t* cls; RECT rect; bool visible; const wchar_t* text; };
+    struct Expected {
+        int id;
+        const wchar_t* cls;
+        RECT rect;
+        bool visible;
+        const wchar_t* text;
+    };
     const Expected controls[] = {
         {kPanel, L"Static", {110, 138, 550, 248}, true, L""},
         {kFolderLabel, L"Static", {120, 148, 540, 170}, true, L"Install in Directory :"},
@@ -310,7 +343,8 @@ TEST_F(InstallE2E, EnterStartsAndTheClosingTextFileIsShown) {
     answer(install, L"Thank you.\r\nEnjoy.", L"Install");
     answer(install, L"Thank you.\r\nEnjoy.", L"Install");
     EXPECT_EQ(driver::waitForExit(install, 30000), 0);
-    EXPECT_EQ(test::readBytes((target / "thanks.txt").string()), std::string("Thank you.\r\nEnjoy.\0not shown", 26));
+    EXPECT_EQ(test::readBytes((target / "thanks.txt").string()),
+              std::string("Thank you.\r\nEnjoy.\0not shown", 26));
     EXPECT_EQ(test::readBytes((target / "ravidi.ini").string()), standardResult()["ravidi.ini"]);
 }
 
@@ -370,14 +404,17 @@ TEST_F(InstallE2E, ChangeDirectoryWalksTheFolders) {
     GetWindowRect(GetDlgItem(window, kPanel), &panel);
     EXPECT_EQ(panel.right - panel.left, 440);
     EXPECT_EQ(panel.bottom - panel.top, 320);
-    EXPECT_NE(SendMessageW(drives, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(L"c:\\")), LB_ERR);
+    EXPECT_NE(SendMessageW(drives, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(L"c:\\")),
+              LB_ERR);
     EXPECT_EQ(lstrcmpiW(controlText(GetDlgItem(window, kField)).c_str(), L"c:\\"), 0);
-    LRESULT windowsFolder = SendMessageW(folders, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(L"windows"));
+    LRESULT windowsFolder =
+        SendMessageW(folders, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(L"windows"));
     ASSERT_NE(windowsFolder, LB_ERR);
 
     // A folder chosen: it becomes current, its sub-folders are listed without ".".
     SendMessageW(folders, LB_SETCURSEL, windowsFolder, 0);
-    PostMessageW(window, WM_COMMAND, MAKEWPARAM(kFolderList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(folders));
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(kFolderList, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(folders));
     std::wstring field;
     for (int waited = 0; waited < 5000; waited += 20) {
         field = controlText(GetDlgItem(window, kField));
@@ -385,9 +422,12 @@ TEST_F(InstallE2E, ChangeDirectoryWalksTheFolders) {
         Sleep(20);
     }
     EXPECT_EQ(lstrcmpiW(field.c_str(), L"c:\\windows"), 0) << narrow(field);
-    EXPECT_NE(SendMessageW(folders, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(L"system32")), LB_ERR);
-    EXPECT_NE(SendMessageW(folders, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(L"..")), LB_ERR);
-    EXPECT_EQ(SendMessageW(folders, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(L".")), LB_ERR);
+    EXPECT_NE(SendMessageW(folders, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(L"system32")),
+              LB_ERR);
+    EXPECT_NE(SendMessageW(folders, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(L"..")),
+              LB_ERR);
+    EXPECT_EQ(SendMessageW(folders, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(L".")),
+              LB_ERR);
 
     click(window, kChange);  // disabled: nothing happens
     click(window, kStop);
@@ -402,8 +442,9 @@ TEST_F(InstallE2E, UnattendedInstallation) {
 }
 
 TEST_F(InstallE2E, CopiesExpandOrCopyAndAMissingSourceLeavesTheTarget) {
-    put("install.inf", "copy packed.txt_ packed.txt\r\ncopy plain.txt_ plain.txt\r\n"
-                       "copy nosuch.txt mine.txt\r\n");
+    put("install.inf",
+        "copy packed.txt_ packed.txt\r\ncopy plain.txt_ plain.txt\r\n"
+        "copy nosuch.txt mine.txt\r\n");
     put("plain.txt_", "a plain file under a compressed name\r\n");
     std::string fixture = narrow(driver::binFolder()) + "install_fixture\\";
     fs::copy_file(fixture + "packed.txt_", dist / "packed.txt_");
@@ -411,8 +452,10 @@ TEST_F(InstallE2E, CopiesExpandOrCopyAndAMissingSourceLeavesTheTarget) {
     test::writeBytes((target / "mine.txt").string(), "the user's own file");
     driver::Program& install = startInstall(L"/quiet /dir=\"" + target.wstring() + L"\"");
     EXPECT_EQ(driver::waitForExit(install, 30000), 0);
-    EXPECT_EQ(test::readBytes((target / "packed.txt").string()), test::readBytes(fixture + "packed.txt"));
-    EXPECT_EQ(test::readBytes((target / "plain.txt").string()), "a plain file under a compressed name\r\n");
+    EXPECT_EQ(test::readBytes((target / "packed.txt").string()),
+              test::readBytes(fixture + "packed.txt"));
+    EXPECT_EQ(test::readBytes((target / "plain.txt").string()),
+              "a plain file under a compressed name\r\n");
     EXPECT_EQ(test::readBytes((target / "mine.txt").string()), "the user's own file");
 }
 
@@ -423,7 +466,8 @@ TEST_F(InstallE2E, UnattendedWithAnInvalidFolder) {
     const std::string log = std::string(temp) + "install.log";
     std::error_code ignored;
     fs::remove(log, ignored);
-    driver::Program& install = startInstall(L"/quiet /dir=\"" + (target / "a" / "b").wstring() + L"\"");
+    driver::Program& install =
+        startInstall(L"/quiet /dir=\"" + (target / "a" / "b").wstring() + L"\"");
     EXPECT_EQ(driver::waitForExit(install, 30000), 1);
     EXPECT_EQ(test::readBytes(log), "Invalid Directory\r\n");
     EXPECT_FALSE(fs::exists(target));

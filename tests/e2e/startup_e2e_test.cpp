@@ -1,9 +1,8 @@
 // norva.exe started in prepared folders and watched from outside: the
 // failures of start-up with their messages and exit codes, a second
 // instance, and the exit through the accelerator.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <deque>
 
@@ -14,7 +13,7 @@
 namespace {
 
 class StartupE2E : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder folder;
     test::InstallationSetup setup;
     std::deque<driver::Program> started;  // references to its elements stay valid
@@ -26,8 +25,8 @@ protected:
         WriteProfileStringA("Dictionary", nullptr, nullptr);
     }
     driver::Program& startNorva(const std::wstring& arguments = L"") {
-        started.push_back(driver::start(driver::binFolder() + L"norva.exe", arguments,
-                                        folder.path().wstring()));
+        started.push_back(
+            driver::start(driver::binFolder() + L"norva.exe", arguments, folder.path().wstring()));
         EXPECT_NE(started.back().process, nullptr);
         return started.back();
     }
@@ -63,9 +62,10 @@ TEST_F(StartupE2E, UnknownUiLanguage) {
 TEST_F(StartupE2E, MissingSettingsFile) {
     test::prepareInstallation(setup);
     std::filesystem::remove("dict.ini");
-    expectFatal(L"INI file not found, Program aborted.\n\nRun the installer again to repair the "
-                L"installation.\nThe help pages in the installation folder say how.",
-                L"Dictionary");
+    expectFatal(
+        L"INI file not found, Program aborted.\n\nRun the installer again to repair the "
+        L"installation.\nThe help pages in the installation folder say how.",
+        L"Dictionary");
 }
 
 TEST_F(StartupE2E, EmptyLineBeforeTheFirstItem) {

@@ -1,12 +1,11 @@
 // The About box: the animation plays in its frame and the box closes with OK;
 // without dict.avi it shows without animation.
-#include <windows.h>
-
-#include <vfw.h>
+#include "aboutbox.h"
 
 #include <gtest/gtest.h>
+#include <vfw.h>
+#include <windows.h>
 
-#include "aboutbox.h"
 #include "installation.h"
 #include "mainwindow.h"
 #include "startup.h"
@@ -31,8 +30,10 @@ void CALLBACK watchAboutBox(HWND window, UINT, UINT_PTR id, DWORD) {
     seen.video = aboutVideoWindow();
     if (seen.video) {
         LONG position = MCIWndGetPosition(seen.video);
-        if (seen.ticks == 0) seen.firstPosition = position;
-        else seen.laterPosition = position;
+        if (seen.ticks == 0)
+            seen.firstPosition = position;
+        else
+            seen.laterPosition = position;
         GetWindowRect(seen.video, &seen.videoRect);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&seen.videoRect), 2);
     }
@@ -50,7 +51,7 @@ std::wstring binFolder() {
 }
 
 class AboutBoxTest : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder folder;
     void SetUp() override {
         seen = Seen{};
@@ -74,7 +75,8 @@ protected:
 
 TEST_F(AboutBoxTest, AnimationPlaysInItsFrame) {
     std::wstring avi = binFolder() + L"dict.avi";
-    if (GetFileAttributesW(avi.c_str()) == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no dict.avi built";
+    if (GetFileAttributesW(avi.c_str()) == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "no dict.avi built";
     ASSERT_TRUE(CopyFileW(avi.c_str(), L"dict.avi", FALSE));
     openAndWatch();
     ASSERT_NE(seen.dialog, nullptr);

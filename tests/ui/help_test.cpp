@@ -1,13 +1,13 @@
 // Help: without the old help file the HTML page of the same name is handed
 // to the shell, with the keyword as its anchor.
-#include <windows.h>
+#include "help.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "help.h"
 #include "installation.h"
 #include "testsupport.h"
 #include "uilanguage.h"

@@ -1,13 +1,13 @@
 // The main window, created in-process by the real start-up in a prepared
 // installation folder, driven with messages.
-#include <windows.h>
+#include "mainwindow.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "appsettings.h"
 #include "installation.h"
 #include "languagepair.h"
-#include "mainwindow.h"
 #include "messagebox.h"
 #include "startup.h"
 #include "testsupport.h"
@@ -33,7 +33,7 @@ std::string iniValue(const char* key) {
 }
 
 class MainWindowTest : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder folder;
     test::InstallationSetup setup;
     void SetUp() override {
@@ -87,9 +87,13 @@ TEST_F(MainWindowTest, SizeTitleAndCentredPlacement) {
 
 TEST_F(MainWindowTest, ButtonsAndRecordMode) {
     start();
-    const struct { int id, x, y; const wchar_t* text; } buttons[] = {
-        {10, 10, 280, L"Add words"}, {13, 150, 280, L"Create practice list"},
-        {11, 290, 280, L"Start practice"}, {12, 430, 280, L"Search"}};
+    const struct {
+        int id, x, y;
+        const wchar_t* text;
+    } buttons[] = {{10, 10, 280, L"Add words"},
+                   {13, 150, 280, L"Create practice list"},
+                   {11, 290, 280, L"Start practice"},
+                   {12, 430, 280, L"Search"}};
     for (const auto& b : buttons) {
         HWND button = GetDlgItem(mainWindow(), b.id);
         ASSERT_NE(button, nullptr) << b.id;
@@ -188,9 +192,9 @@ TEST_F(MainWindowTest, SettingsWrittenAtExitByTheKeyRules) {
     EXPECT_NE(iniValue("WinPosTopMain"), "(none)");
     EXPECT_EQ(iniValue("WinPosTopSearch"), "(none)");  // never opened: no keys
     EXPECT_EQ(iniValue("WinPosLeftPractise"), "(none)");
-    EXPECT_EQ(iniValue("PracticeList"), "(none)");      // no list is current
+    EXPECT_EQ(iniValue("PracticeList"), "(none)");  // no list is current
     EXPECT_EQ(iniValue("ListID"), "(none)");
-    EXPECT_EQ(iniValue("EnglishAviDelay"), "(none)");   // the installer's key
+    EXPECT_EQ(iniValue("EnglishAviDelay"), "(none)");  // the installer's key
 }
 
 TEST_F(MainWindowTest, SavedPositionIsUsedAndKept) {
@@ -264,20 +268,31 @@ TEST_F(MainWindowTest, UnknownLocaleWarnsAndStartUpContinues) {
 // Every UI language's accelerators: Alt+letter for commands 10-13, a
 // control character for exit, F1 for help.
 TEST(Accelerators, EveryLanguageHasItsKeys) {
-    const struct { const wchar_t* name; char add, practice, search, editor, exit; } tables[] = {
-        {L"ENGLISH_ACCEL", 'A', 'P', 'S', 'C', 'X'},  {L"french_accel", 'A', 'P', 'C', 'I', 'Q'},
-        {L"SWEDISH_ACCEL", 'O', 'A', 'S', 'T', 'X'},  {L"RUSSIANLAT_ACCEL", 'A', 'P', 'S', 'C', 'X'},
-        {L"RUSSIANCYR_ACCEL", 'A', 'P', 'S', 'C', 'X'}, {L"DUTCH_ACCEL", 'T', 'L', 'Z', 'A', 'E'},
-        {L"ITALIAN_ACCEL", 'G', 'P', 'C', 'R', 'X'},  {L"NORWEGIAN_ACCEL", 'T', 'O', 'S', 'L', 'X'},
-        {L"DANISH_ACCEL", 'T', 'A', 'S', 'L', 'A'},   {L"GERMAN_ACCEL", 'H', 'L', 'S', 'M', 'E'},
-        {L"ESPERANTO_ACCEL", 'A', 'V', 'S', 'K', 'Q'}};
+    const struct {
+        const wchar_t* name;
+        char add, practice, search, editor, exit;
+    } tables[] = {{L"ENGLISH_ACCEL", 'A', 'P', 'S', 'C', 'X'},
+                  {L"french_accel", 'A', 'P', 'C', 'I', 'Q'},
+                  {L"SWEDISH_ACCEL", 'O', 'A', 'S', 'T', 'X'},
+                  {L"RUSSIANLAT_ACCEL", 'A', 'P', 'S', 'C', 'X'},
+                  {L"RUSSIANCYR_ACCEL", 'A', 'P', 'S', 'C', 'X'},
+                  {L"DUTCH_ACCEL", 'T', 'L', 'Z', 'A', 'E'},
+                  {L"ITALIAN_ACCEL", 'G', 'P', 'C', 'R', 'X'},
+                  {L"NORWEGIAN_ACCEL", 'T', 'O', 'S', 'L', 'X'},
+                  {L"DANISH_ACCEL", 'T', 'A', 'S', 'L', 'A'},
+                  {L"GERMAN_ACCEL", 'H', 'L', 'S', 'M', 'E'},
+                  {L"ESPERANTO_ACCEL", 'A', 'V', 'S', 'K', 'Q'}};
     for (const auto& t : tables) {
         HACCEL table = LoadAcceleratorsW(GetModuleHandleW(nullptr), t.name);
         ASSERT_NE(table, nullptr) << t.name;
         ACCEL keys[16];
         int n = CopyAcceleratorTableW(table, keys, 16);
         ASSERT_EQ(n, 6) << t.name;
-        auto find = [&](WORD cmd) { for (int i = 0; i < n; ++i) if (keys[i].cmd == cmd) return keys[i]; return ACCEL{}; };
+        auto find = [&](WORD cmd) {
+            for (int i = 0; i < n; ++i)
+                if (keys[i].cmd == cmd) return keys[i];
+            return ACCEL{};
+        };
         const char alt[] = {t.add, t.practice, t.search, t.editor};
         for (int i = 0; i < 4; ++i) {
             ACCEL a = find(static_cast<WORD>(10 + i));

@@ -2,13 +2,12 @@
 // loads them: the program icon and the clock frames from the resources, the
 // installer icon from install.exe, logo.bmp from a file, and dict.avi played
 // in a video window.
-#include <windows.h>
+#include <gtest/gtest.h>
 #include <vfw.h>
+#include <windows.h>
 
 #include <cmath>
 #include <string>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -31,7 +30,7 @@ int brightness(COLORREF c) {
 
 // A memory picture of the given size, filled with one colour, to draw on.
 class Canvas {
-public:
+   public:
     Canvas(int width, int height, COLORREF fill) : width_(width), height_(height) {
         HDC screen = GetDC(nullptr);
         dc_ = CreateCompatibleDC(screen);
@@ -57,7 +56,7 @@ public:
         return n;
     }
 
-private:
+   private:
     int width_, height_;
     HDC dc_;
     HBITMAP bitmap_;
@@ -90,7 +89,8 @@ TEST(ProgramIcon, LoadsAt32And16Pixels) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     for (int size : {32, 16}) {
         SCOPED_TRACE(size);
-        HICON icon = static_cast<HICON>(LoadImageW(instance, L"NORVAICON", IMAGE_ICON, size, size, 0));
+        HICON icon =
+            static_cast<HICON>(LoadImageW(instance, L"NORVAICON", IMAGE_ICON, size, size, 0));
         checkIcon(icon, size, RGB(255, 0, 0));
         DestroyIcon(icon);
     }
@@ -98,12 +98,13 @@ TEST(ProgramIcon, LoadsAt32And16Pixels) {
 
 TEST(InstallerIcon, LoadsFromInstallExe) {
     std::wstring path = besideTheTests(L"install.exe");
-    HMODULE installer =
-        LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HMODULE installer = LoadLibraryExW(path.c_str(), nullptr,
+                                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(installer, nullptr) << "install.exe is built beside the tests";
     for (int size : {32, 16}) {
         SCOPED_TRACE(size);
-        HICON icon = static_cast<HICON>(LoadImageW(installer, L"INSTALLICON", IMAGE_ICON, size, size, 0));
+        HICON icon =
+            static_cast<HICON>(LoadImageW(installer, L"INSTALLICON", IMAGE_ICON, size, size, 0));
         checkIcon(icon, size, RGB(128, 128, 128));
         DestroyIcon(icon);
     }
@@ -134,10 +135,10 @@ TEST(ClockFrames, TwelveBitmapsWithTheHourHandAtK) {
     };
     for (int k = 1; k <= 12; ++k) {
         SCOPED_TRACE(k);
-        EXPECT_EQ(pixel(k, 0, 0), RGB(255, 255, 255));   // white: transparent
+        EXPECT_EQ(pixel(k, 0, 0), RGB(255, 255, 255));  // white: transparent
         EXPECT_EQ(pixel(k, 29, 29), RGB(255, 255, 255));
-        EXPECT_LT(brightness(pixel(k, 14, 7)), 100);     // the minute hand at 12
-        if (k == 12) continue;                           // under the minute hand
+        EXPECT_LT(brightness(pixel(k, 14, 7)), 100);  // the minute hand at 12
+        if (k == 12) continue;                        // under the minute hand
         const double angle = k * 30 * 3.14159265358979 / 180;
         int x = static_cast<int>(15 + 5.5 * std::sin(angle));
         int y = static_cast<int>(15 - 5.5 * std::cos(angle));
@@ -150,8 +151,8 @@ TEST(ClockFrames, TwelveBitmapsWithTheHourHandAtK) {
 
 TEST(Logo, LoadsFromItsFileWithTheKeyColourTopLeft) {
     std::wstring path = besideTheTests(L"logo.bmp");
-    HBITMAP logo = static_cast<HBITMAP>(
-        LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    HBITMAP logo = static_cast<HBITMAP>(LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                                   LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     ASSERT_NE(logo, nullptr);
     SIZE s = bitmapSize(logo);
     EXPECT_LE(s.cx, 565);
@@ -182,10 +183,10 @@ TEST(Animation, PlaysInAVideoWindow) {
                               nullptr, wc.hInstance, nullptr);
     ASSERT_NE(host, nullptr);
     std::wstring path = besideTheTests(L"dict.avi");
-    HWND video = MCIWndCreateW(host, wc.hInstance,
-                               WS_CHILD | WS_VISIBLE | MCIWNDF_NOMENU | MCIWNDF_NOPLAYBAR |
-                                   MCIWNDF_NOERRORDLG,
-                               path.c_str());
+    HWND video = MCIWndCreateW(
+        host, wc.hInstance,
+        WS_CHILD | WS_VISIBLE | MCIWNDF_NOMENU | MCIWNDF_NOPLAYBAR | MCIWNDF_NOERRORDLG,
+        path.c_str());
     ASSERT_NE(video, nullptr);
     EXPECT_NE(MCIWndGetDeviceID(video), 0u);
     long frames = MCIWndGetLength(video);

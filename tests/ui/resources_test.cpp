@@ -1,9 +1,8 @@
 // The resources of the eleven UI languages as the program finds them: the
 // string blocks against the English one, the edition settings, the menus,
 // dialogs and accelerator tables by name, and the help page of each language.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstring>
 #include <fstream>
@@ -15,9 +14,9 @@
 namespace {
 
 // In string-base order: language i has the block 500 + 200 x i.
-const char* const kLanguages[] = {"english", "french",  "swedish",   "russianlat",
-                                  "russiancyr", "dutch", "italian",  "norwegian",
-                                  "danish",  "german",  "esperanto"};
+const char* const kLanguages[] = {"english",    "french", "swedish",  "russianlat",
+                                  "russiancyr", "dutch",  "italian",  "norwegian",
+                                  "danish",     "german", "esperanto"};
 constexpr int kLanguageCount = 11;
 constexpr int kEnglish = 0;
 
@@ -36,8 +35,8 @@ std::string utf8(const std::wstring& text) {
     int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
                                 nullptr, nullptr);
     std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &out[0], n, nullptr,
-                        nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &out[0], n,
+                        nullptr, nullptr);
     return out;
 }
 
@@ -69,7 +68,8 @@ size_t count(const std::wstring& text, wchar_t c) {
 
 // Offsets that are settings or fixed names rather than prose.
 bool isSetting(int offset) {
-    static const int settings[] = {1, 2, 3, 4, 5, 6, 10, 12, 13, 15, 19, 52, 53, 56, 57, 58, 59, 60, 83};
+    static const int settings[] = {1,  2,  3,  4,  5,  6,  10, 12, 13, 15,
+                                   19, 52, 53, 56, 57, 58, 59, 60, 83};
     for (int s : settings)
         if (s == offset) return true;
     return false;
@@ -105,20 +105,20 @@ struct Edition {
 };
 // nullptr: the edition's own word with letters outside ASCII.
 const Edition kEditions[kLanguageCount] = {
-    {L"language\\", L"list\\", L"icons\\", L"english", L"0", L"EnglishAviDelay", L"213", L"dict.ini",
-     L"[language]", L"[selected]", L"[AddNew]", L"dict.hlp", L"English"},
+    {L"language\\", L"list\\", L"icons\\", L"english", L"0", L"EnglishAviDelay", L"213",
+     L"dict.ini", L"[language]", L"[selected]", L"[AddNew]", L"dict.hlp", L"English"},
     {L"langue\\", L"liste\\", L"icones\\", L"french", L"0", L"FrenchAviDelay", L"170", L"dict.ini",
      L"[langue]", nullptr, L"[ajouter]", L"Dict.hlp", L"Français"},
-    {L"sprak\\", L"lista\\", L"icons\\", L"swedish", L"0", L"SwedishAviDelay", L"194", L"lexikon.ini",
-     nullptr, L"[Valda]", nullptr, L"lexikon.hlp", L"Svenska"},
+    {L"sprak\\", L"lista\\", L"icons\\", L"swedish", L"0", L"SwedishAviDelay", L"194",
+     L"lexikon.ini", nullptr, L"[Valda]", nullptr, L"lexikon.hlp", L"Svenska"},
     {L"language\\", L"list\\", L"icons\\", L"russian", L"204", L"RavidiEngAviDelay", L"213",
      L"ravidi.ini", L"[language]", L"[selected]", L"[AddNew]", L"ravidi.hlp", L"Russkij"},
     {L"language\\", L"list\\", L"icons\\", L"russian", L"204", L"RavidiCyrAviDelay", L"200",
      L"Ravidi.ini", L"[language]", L"[selected]", L"[AddNew]", L"Ravidi.hlp", L"Русский"},
     {L"taal\\", L"lijst\\", L"icons\\", L"dutch", L"0", L"DutchAviDelay", L"207", L"norva.ini",
      L"[taal]", L"[selected]", L"[toevoegen]", L"wb.hlp", L"Nederlands"},
-    {L"language\\", L"list\\", L"icons\\", L"italian", L"0", L"ItalianAviDelay", L"193", L"dizio.ini",
-     L"[language]", L"[selected]", L"[AddNew]", L"dizio.hlp", L"Italiano"},
+    {L"language\\", L"list\\", L"icons\\", L"italian", L"0", L"ItalianAviDelay", L"193",
+     L"dizio.ini", L"[language]", L"[selected]", L"[AddNew]", L"dizio.hlp", L"Italiano"},
     {L"language\\", L"list\\", L"icons\\", L"norwegian-bokmal", L"0", L"NorwegianAviDelay", L"200",
      L"dict.ini", L"[language]", L"[selected]", L"[AddNew]", L"ordbok.hlp", L"Norsk"},
     {L"language\\", L"list\\", L"icons\\", L"danish", L"0", L"DanishAviDelay", L"205", L"dict.ini",
@@ -139,7 +139,8 @@ UINT codePageOf(const std::wstring& charset) {
 
 bool fitsCodePage(const std::wstring& text, UINT codePage) {
     BOOL lossy = FALSE;
-    WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr, &lossy);
+    WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr,
+                        &lossy);
     return !lossy;
 }
 
@@ -281,15 +282,20 @@ void expectDistinctMnemonics(HMENU menu, const std::wstring& where,
 }
 
 HMENU loadMenu(int lang, const char* kind) {
-    return LoadMenuW(GetModuleHandleW(nullptr), wide(std::string(kLanguages[lang]) + "_" + kind).c_str());
+    return LoadMenuW(GetModuleHandleW(nullptr),
+                     wide(std::string(kLanguages[lang]) + "_" + kind).c_str());
 }
 
 const char* const kMenuKinds[] = {"norva", "zoeken", "list", "readfile", "tekenset"};
 
 TEST(Menus, EnglishTextsAndCommandIds) {
-    const struct { const char* kind; const wchar_t* menu; } english[] = {
-        {"norva", L"&File{Stay on top=55|&Search words in textfile=9|E&xit\tCtrl+X=3}|"
-                  L"&Help{&Help Dictionary\tF1=4|&About...=5}"},
+    const struct {
+        const char* kind;
+        const wchar_t* menu;
+    } english[] = {
+        {"norva",
+         L"&File{Stay on top=55|&Search words in textfile=9|E&xit\tCtrl+X=3}|"
+         L"&Help{&Help Dictionary\tF1=4|&About...=5}"},
         {"zoeken", L"&Character set{&On=6|Of&f=7}|Automatic Clipboard search{On=56|Off=57}"},
         {"list", L"&File{Create new list=59|Delete current list=60}"},
         {"readfile", L"&File{&Open textfile=1|&Paste text from clipboard=20}"},
@@ -338,14 +344,16 @@ TEST(Menus, ShownKeysAreTheLanguagesAccelerators) {
         int n = CopyAcceleratorTableW(table, keys, 16);
         wchar_t exitLetter = 0;
         for (int i = 0; i < n; ++i)
-            if (keys[i].cmd == 3 && !(keys[i].fVirt & FVIRTKEY)) exitLetter = static_cast<wchar_t>(keys[i].key + '@');
+            if (keys[i].cmd == 3 && !(keys[i].fVirt & FVIRTKEY))
+                exitLetter = static_cast<wchar_t>(keys[i].key + '@');
         ASSERT_NE(exitLetter, 0);
         std::wstring exitText = itemText(menu, 3);
         size_t tab = exitText.find(L'\t');
         ASSERT_NE(tab, std::wstring::npos) << utf8(exitText);
         std::wstring shown = exitText.substr(tab + 1);
         // Ctrl is written as the language's keyboards label it (Strg in German).
-        EXPECT_TRUE(shown == std::wstring(L"Ctrl+") + exitLetter || shown == std::wstring(L"Strg+") + exitLetter)
+        EXPECT_TRUE(shown == std::wstring(L"Ctrl+") + exitLetter ||
+                    shown == std::wstring(L"Strg+") + exitLetter)
             << utf8(shown);
         std::wstring helpText = itemText(menu, 4);
         EXPECT_EQ(helpText.substr(helpText.find(L'\t') + 1), L"F1");
@@ -374,10 +382,12 @@ TEST(Menus, ItemsNamedAsTheStringsOfTheSameThing) {
 }
 
 TEST(NamedResources, EveryKindForEveryLanguageIgnoringCase) {
-    const struct { const char* kind; LPCWSTR type; } kinds[] = {
-        {"_norva", RT_MENU},        {"_zoeken", RT_MENU},        {"_list", RT_MENU},
-        {"_readfile", RT_MENU},     {"_tekenset", RT_MENU},      {"_AboutBox", RT_DIALOG},
-        {"_listdialog", RT_DIALOG}, {"_accel", RT_ACCELERATOR}};
+    const struct {
+        const char* kind;
+        LPCWSTR type;
+    } kinds[] = {{"_norva", RT_MENU},        {"_zoeken", RT_MENU},      {"_list", RT_MENU},
+                 {"_readfile", RT_MENU},     {"_tekenset", RT_MENU},    {"_AboutBox", RT_DIALOG},
+                 {"_listdialog", RT_DIALOG}, {"_accel", RT_ACCELERATOR}};
     for (int lang = 0; lang < kLanguageCount; ++lang) {
         std::string name = kLanguages[lang];
         // As language.ini may spell it: lower case, capitalised, upper case.
@@ -386,7 +396,8 @@ TEST(NamedResources, EveryKindForEveryLanguageIgnoringCase) {
         for (const auto& k : kinds)
             for (const std::string& spelling : {name, capitalised}) {
                 std::wstring resource = wide(spelling + k.kind);
-                EXPECT_NE(FindResourceW(GetModuleHandleW(nullptr), resource.c_str(), k.type), nullptr)
+                EXPECT_NE(FindResourceW(GetModuleHandleW(nullptr), resource.c_str(), k.type),
+                          nullptr)
                     << utf8(resource);
             }
     }
@@ -411,9 +422,10 @@ struct Dialog {
 
 // Reads a DLGTEMPLATE as the resource compiler lays it out.
 class TemplateReader {
-public:
+   public:
     explicit TemplateReader(const BYTE* start) : start_(start), at_(start) {}
-    template <class T> T take() {
+    template <class T>
+    T take() {
         T value;
         std::memcpy(&value, at_, sizeof value);
         at_ += sizeof value;
@@ -425,9 +437,10 @@ public:
         if (first == 0) return L"";
         if (first == 0xFFFF) {
             WORD ordinal = take<WORD>();
-            static const wchar_t* const classes[] = {L"Button", L"Edit", L"Static", L"ListBox",
-                                                     L"ScrollBar", L"ComboBox"};
-            return ordinal >= 0x80 && ordinal <= 0x85 ? classes[ordinal - 0x80] : L"#" + std::to_wstring(ordinal);
+            static const wchar_t* const classes[] = {L"Button",  L"Edit",      L"Static",
+                                                     L"ListBox", L"ScrollBar", L"ComboBox"};
+            return ordinal >= 0x80 && ordinal <= 0x85 ? classes[ordinal - 0x80]
+                                                      : L"#" + std::to_wstring(ordinal);
         }
         std::wstring text(1, static_cast<wchar_t>(first));
         for (WORD c; (c = take<WORD>()) != 0;) text += static_cast<wchar_t>(c);
@@ -437,7 +450,7 @@ public:
         while ((at_ - start_) % 4) ++at_;
     }
 
-private:
+   private:
     const BYTE* start_;
     const BYTE* at_;
 };
@@ -446,7 +459,8 @@ Dialog loadDialog(const std::wstring& name) {
     Dialog d;
     HRSRC found = FindResourceW(GetModuleHandleW(nullptr), name.c_str(), RT_DIALOG);
     if (!found) return d;
-    const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(GetModuleHandleW(nullptr), found)));
+    const BYTE* data =
+        static_cast<const BYTE*>(LockResource(LoadResource(GetModuleHandleW(nullptr), found)));
     TemplateReader r(data);
     d.style = r.take<DWORD>();
     r.take<DWORD>();  // extended style
@@ -537,7 +551,8 @@ TEST(Dialogs, EnglishAboutBox) {
     EXPECT_EQ(ok->text, L"OK");
     std::vector<const DialogItem*> frames;
     for (const DialogItem& item : d.items)
-        if (item.cls == L"Button" && (item.style & BS_TYPEMASK) == BS_GROUPBOX) frames.push_back(&item);
+        if (item.cls == L"Button" && (item.style & BS_TYPEMASK) == BS_GROUPBOX)
+            frames.push_back(&item);
     ASSERT_EQ(frames.size(), 2u);
     expectPlace(frames[0], 5, 2, 107, 77);  // the animation's
     expectPlace(frames[1], 117, 2, 158, 77);
@@ -620,8 +635,8 @@ std::string readFile(const std::string& path) {
 }
 
 bool validUtf8(const std::string& bytes) {
-    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
-                               nullptr, 0) > 0;
+    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(),
+                               static_cast<int>(bytes.size()), nullptr, 0) > 0;
 }
 
 // Each language's page: the name of its help file with ".htm", in its own

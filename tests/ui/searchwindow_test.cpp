@@ -1,16 +1,16 @@
 // The search window opened from the real main window in a prepared
 // installation and driven with messages: look-ups, keys, scrolling,
 // corrections, deletion marks, the clipboard and the pair switch.
-#include <windows.h>
+#include "searchwindow.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "appsettings.h"
 #include "installation.h"
 #include "mainwindow.h"
 #include "messagebox.h"
 #include "palette.h"
-#include "searchwindow.h"
 #include "startup.h"
 #include "testsupport.h"
 #include "wordstore.h"
@@ -36,7 +36,7 @@ void pumpMessages(DWORD milliseconds) {
 }
 
 class SearchWindowTest : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder folder;
     HWND search = nullptr;
 
@@ -75,7 +75,8 @@ protected:
     void type(const std::wstring& s) { SetWindowTextW(item(30), s.c_str()); }
     void key(int id, UINT vk) { SendMessageW(item(id), WM_KEYDOWN, vk, 0); }
     void scroll(UINT code, int position = 0) {
-        SendMessageW(search, WM_VSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(item(41)));
+        SendMessageW(search, WM_VSCROLL, MAKEWPARAM(code, position),
+                     reinterpret_cast<LPARAM>(item(41)));
     }
     void contextMenu(int id, const std::vector<UINT>& keys) {
         queueMenuKeys(search, keys);
@@ -98,9 +99,11 @@ TEST_F(SearchWindowTest, LayoutAndOpening) {
     wchar_t title[64];
     GetWindowTextW(search, title, 64);
     EXPECT_STREQ(title, L"Search words");
-    const struct { int id, x, y, w, h; } controls[] = {
-        {100, 20, 40, 215, 25}, {109, 20, 247, 215, 25}, {120, 255, 40, 350, 25},
-        {129, 255, 247, 350, 25}, {41, 235, 40, 20, 230}, {30, 20, 300, 215, 25}, {14, 505, 300, 100, 30}};
+    const struct {
+        int id, x, y, w, h;
+    } controls[] = {{100, 20, 40, 215, 25},   {109, 20, 247, 215, 25}, {120, 255, 40, 350, 25},
+                    {129, 255, 247, 350, 25}, {41, 235, 40, 20, 230},  {30, 20, 300, 215, 25},
+                    {14, 505, 300, 100, 30}};
     for (const auto& c : controls) {
         ASSERT_NE(item(c.id), nullptr) << c.id;
         GetWindowRect(item(c.id), &r);
@@ -238,8 +241,8 @@ TEST_F(SearchWindowTest, ClipboardFollowedOnlyFromElsewhere) {
     contextMenu(105, {VK_DOWN, VK_DOWN, VK_RETURN});  // "Copy" from a field of the window
     EXPECT_EQ(text(30), L"");
     // Another window is active: text copied there is looked up.
-    HWND other = CreateWindowW(L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
-                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND other = CreateWindowW(L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100,
+                               100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetForegroundWindow(other);
     auto putOnClipboard = [](UINT format, HANDLE data) {
         OpenClipboard(nullptr);
@@ -270,7 +273,7 @@ TEST_F(SearchWindowTest, PairSwitchFromTheBackgroundKeepsTheSearchText) {
     open(50);
     type(L"w030");
     SetWindowTextW(item(101), L"w031x");
-    key(101, VK_RETURN);  // dirty: re-sorted before the switch
+    key(101, VK_RETURN);                                   // dirty: re-sorted before the switch
     queueMenuKeys(search, {VK_DOWN, VK_DOWN, VK_RETURN});  // German-English
     SendMessageW(search, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(search), MAKELPARAM(300, 300));
     EXPECT_STREQ(currentPair()->name, "German");

@@ -1,8 +1,7 @@
 // The sorting window around a real re-sort, and the character palette in a
 // small host window, driven through the entry points the tool windows use.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "appsettings.h"
 #include "installation.h"
@@ -40,7 +39,7 @@ int recordBox(HWND, const std::wstring& text, const std::wstring& caption, UINT)
 // The program started in a prepared folder whose French dictionary holds
 // `count` records in reverse order, every 10th marked deleted.
 class SortingTest : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder folder;
     void SetUp() override {
         WriteProfileStringA("Dictionary", nullptr, nullptr);
@@ -133,7 +132,7 @@ TEST_F(SortingTest, FailedSortIsReportedAndLeavesTheFileAlone) {
 // A host with a single-line and a multi-line field, as the tool windows
 // will host the palette.
 class PaletteTest : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder folder;
     HWND host = nullptr, field = nullptr, memo = nullptr;
     void SetUp() override {
@@ -145,10 +144,11 @@ protected:
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = L"testhost";
         RegisterClassW(&wc);
-        host = CreateWindowExW(0, L"testhost", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200, 300, 630,
-                               300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        field = CreateWindowW(L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 200, 25, host,
-                              reinterpret_cast<HMENU>(30), GetModuleHandleW(nullptr), nullptr);
+        host = CreateWindowExW(0, L"testhost", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200, 300,
+                               630, 300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        field =
+            CreateWindowW(L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 200, 25, host,
+                          reinterpret_cast<HMENU>(30), GetModuleHandleW(nullptr), nullptr);
         memo = CreateWindowW(L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE, 10, 50,
                              200, 60, host, reinterpret_cast<HMENU>(31), GetModuleHandleW(nullptr),
                              nullptr);
@@ -163,7 +163,8 @@ protected:
     }
     int buttonCount() {
         int n = 0;
-        for (HWND c = GetWindow(palette.paletteWindow, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ++n;
+        for (HWND c = GetWindow(palette.paletteWindow, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+            ++n;
         return n;
     }
     RECT outer(HWND w) {

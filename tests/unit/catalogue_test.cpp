@@ -1,8 +1,9 @@
 // The catalogue: pairs derived from [language], the [selected] choice, the
 // rewrite of the settings file, and the command line.
+#include "catalogue.h"
+
 #include <gtest/gtest.h>
 
-#include "catalogue.h"
 #include "commandline.h"
 #include "files.h"
 #include "testsupport.h"
@@ -11,7 +12,7 @@
 namespace {
 
 class CatalogueTest : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder folder;
     test::CoreState core{test::makePair("French", "English")};
     void TearDown() override { clearCatalogue(); }
@@ -94,9 +95,9 @@ TEST_F(CatalogueTest, SectionRules) {
     // Header case is ignored, a comment ends the section, another header does not.
     settings("[LANGUAGE]\nFrench\n[selected]\nGerman\n# end\nDutch\n");
     ASSERT_EQ(loadCatalogue(), 0);
-    EXPECT_EQ(names(), (std::vector<std::string>{"French-English", "[selected]-English",
-                                                 "German-English", "English-French",
-                                                 "English-[selected]", "English-German"}));
+    EXPECT_EQ(names(),
+              (std::vector<std::string>{"French-English", "[selected]-English", "German-English",
+                                        "English-French", "English-[selected]", "English-German"}));
 }
 
 TEST_F(CatalogueTest, MissingOrEmptyFileFails) {

@@ -1,9 +1,10 @@
 // Collation: sort tables, A-Z folding, the locale-name check and table loading.
+#include "collation.h"
+
 #include <gtest/gtest.h>
 
 #include <numeric>
 
-#include "collation.h"
 #include "testsupport.h"
 
 namespace {
@@ -17,7 +18,7 @@ std::array<unsigned char, 256> identityTable() {
 }
 
 class CollationTest : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder folder;
     test::CoreState core{test::makePair("French", "English")};
     void useTable(const std::array<unsigned char, 256>& t) {
@@ -93,8 +94,8 @@ TEST_F(CollationTest, ShortTableFillsOnlyItsLeadingEntries) {
     test::writeBytes("tables\\French.stb", shortTable);
     loadSortTable();
     EXPECT_EQ(collation.sortTable['a' - 1], 5);  // 96
-    EXPECT_EQ(collation.sortTable['z'], 'z');     // kept
-    EXPECT_EQ(compareWords("!", "?"), 0);          // both below 100, both 5
+    EXPECT_EQ(collation.sortTable['z'], 'z');    // kept
+    EXPECT_EQ(compareWords("!", "?"), 0);        // both below 100, both 5
 }
 
 TEST_F(CollationTest, EmptyTableFileChangesNothing) {
@@ -135,7 +136,8 @@ TEST_F(CollationTest, LocaleNameCheck) {
     EXPECT_EQ(languageIdOf(findLanguageName("english")), 9);
     EXPECT_EQ(languageIdOf(findLanguageName("French")), 12);
     EXPECT_EQ(languageIdOf(findLanguageName("RUSSIAN")), 25);
-    EXPECT_EQ(languageIdOf(findLanguageName("croatian")), languageIdOf(findLanguageName("serbian")));
+    EXPECT_EQ(languageIdOf(findLanguageName("croatian")),
+              languageIdOf(findLanguageName("serbian")));
     EXPECT_EQ(findLanguageName("AFRIKAANS"), 0);
     EXPECT_EQ(findLanguageName("vietnamese"), 69);
 }

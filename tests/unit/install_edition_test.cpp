@@ -13,8 +13,9 @@
 
 namespace {
 
-const char* const kUiLanguages[] = {"english", "french",  "swedish",   "russianlat", "russiancyr", "dutch",
-                                    "italian", "norwegian", "danish", "german",     "esperanto"};
+const char* const kUiLanguages[] = {"english",    "french", "swedish",  "russianlat",
+                                    "russiancyr", "dutch",  "italian",  "norwegian",
+                                    "danish",     "german", "esperanto"};
 
 // The UI string at an offset of one language, from its string table
 // (lines such as `  1301, "language\\"`).
@@ -45,7 +46,8 @@ TEST(InstallEdition, EveryEditionMatchesItsStringTable) {
         EXPECT_EQ(e->locale, uiString(language, i, 12));
         EXPECT_EQ(e->aviDelayKey, uiString(language, i, 15));
         // File names are the same file whatever their letter case.
-        EXPECT_TRUE(equalsIgnoringCase(e->settingsFile, uiString(language, i, 53))) << e->settingsFile;
+        EXPECT_TRUE(equalsIgnoringCase(e->settingsFile, uiString(language, i, 53)))
+            << e->settingsFile;
     }
 }
 

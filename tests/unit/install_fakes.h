@@ -16,13 +16,15 @@ namespace test {
 inline bool wildcardMatch(const char* pattern, const char* name) {
     auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
     if (*pattern == '\0') return *name == '\0';
-    if (*pattern == '*') return wildcardMatch(pattern + 1, name) || (*name && wildcardMatch(pattern, name + 1));
-    if (*name && (*pattern == '?' || lower(*pattern) == lower(*name))) return wildcardMatch(pattern + 1, name + 1);
+    if (*pattern == '*')
+        return wildcardMatch(pattern + 1, name) || (*name && wildcardMatch(pattern, name + 1));
+    if (*name && (*pattern == '?' || lower(*pattern) == lower(*name)))
+        return wildcardMatch(pattern + 1, name + 1);
     return false;
 }
 
 class FakePlatform : public InstallPlatform {
-public:
+   public:
     std::string fullPath(const std::string& folder) override {
         return std::filesystem::absolute(nativePath(folder)).string();
     }
@@ -34,7 +36,8 @@ public:
         copies.push_back("plain " + from + " -> " + to);
         copy(from, to);
     }
-    std::vector<std::string> matchingFiles(const std::string& folder, const std::string& pattern) override {
+    std::vector<std::string> matchingFiles(const std::string& folder,
+                                           const std::string& pattern) override {
         std::vector<std::string> names;
         std::vector<FolderEntry> entries;
         if (!listFolder(folder, entries)) return names;
@@ -56,7 +59,7 @@ public:
     std::vector<std::string> copies, introDelays;
     std::vector<ShortcutSpec> shortcuts;
 
-private:
+   private:
     static void copy(const std::string& from, const std::string& to) {
         std::error_code ignored;  // copy failures are not reported
         std::filesystem::copy_file(nativePath(from), nativePath(to),
@@ -66,7 +69,7 @@ private:
 
 // Every call of the view, in order, as one line each.
 class RecordingView : public InstallView {
-public:
+   public:
     void copyingStarted() override { events.push_back("copying"); }
     void showTarget(const std::string& path) override { events.push_back("target " + path); }
     void copyingDone() override { events.push_back("copied"); }

@@ -27,9 +27,10 @@ ReadAll readAll(const std::string& text) {
 
 TEST(LanguageCf, EntriesWithCommentsAndEmptyLinesBetweenTheirLines) {
     test::ScratchFolder folder;
-    ReadAll r = readAll("# pairs\r\n\r\nRussian,russian,204,Russkij\r\n# forward\r\n\r\n"
-                        "Russkij_Russkij.wb\r\n\r\n#reverse\r\nRusskij_Russkij2.wb\r\n"
-                        "French,,french,,0,Francais\nFrancais_x.wb\nx_Francais.wb");
+    ReadAll r = readAll(
+        "# pairs\r\n\r\nRussian,russian,204,Russkij\r\n# forward\r\n\r\n"
+        "Russkij_Russkij.wb\r\n\r\n#reverse\r\nRusskij_Russkij2.wb\r\n"
+        "French,,french,,0,Francais\nFrancais_x.wb\nx_Francais.wb");
     EXPECT_EQ(r.last, 0);
     ASSERT_EQ(r.entries.size(), 2u);
     EXPECT_EQ(r.entries[0].name, "Russian");

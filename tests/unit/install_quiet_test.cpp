@@ -38,7 +38,7 @@ TEST(InstallArguments, NoneOrUnknown) {
 }
 
 class QuietInstallTest : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder scratch;
     test::FakePlatform platform;
     std::string source, temp;
@@ -84,8 +84,9 @@ TEST_F(QuietInstallTest, FatalErrorIsLoggedInTheInstallationFolder) {
 }
 
 TEST_F(QuietInstallTest, WarningIsLoggedButTheInstallationSucceeds) {
-    test::writeBytes("dist\\install.inf", "mkdir language\r\ncopy language.cf language.cf\r\n"
-                                          "copy F.wb language\\F.wb\r\nmkwlist\r\n");
+    test::writeBytes("dist\\install.inf",
+                     "mkdir language\r\ncopy language.cf language.cf\r\n"
+                     "copy F.wb language\\F.wb\r\nmkwlist\r\n");
     test::writeBytes("dist\\language.cf", "F,french,0,F\r\nF.wb\r\nT.wb\r\n");
     test::writeWordFile("dist\\F.wb", {{"chien", "dog"}});
     const bool localeKnown = setCollationLocale("russian");
@@ -101,14 +102,17 @@ TEST_F(QuietInstallTest, WarningIsLoggedButTheInstallationSucceeds) {
     }
     // Natively no collation locale can be set: the window would have warned.
     ASSERT_EQ(r.messages.size(), 1u);
-    EXPECT_EQ(test::readBytes("target\\install.log").rfind("Error setting LOCALE\r\nSort results", 0), 0u);
+    EXPECT_EQ(
+        test::readBytes("target\\install.log").rfind("Error setting LOCALE\r\nSort results", 0),
+        0u);
 }
 
 TEST_F(QuietInstallTest, MissingScriptOrFolderOption) {
     QuietReport r = run("/quiet /dir=" + fs::absolute("dist").string());
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.messages, std::vector<std::string>{"Can't open INSTALL.INF"});
-    EXPECT_EQ(test::readBytes("dist\\install.log"), "Can't open INSTALL.INF\r\n");  // the folder exists
+    EXPECT_EQ(test::readBytes("dist\\install.log"),
+              "Can't open INSTALL.INF\r\n");  // the folder exists
 
     r = run("/quiet");
     EXPECT_EQ(r.exitCode, 1);

@@ -19,7 +19,8 @@ std::vector<std::string> commandsOf(const std::string& script) {
     test::writeBytes("install.inf", script);
     std::vector<std::string> out;
     EXPECT_TRUE(runScriptCommands("install.inf", [&](const ScriptCommand& c) {
-        out.push_back(std::to_string(static_cast<int>(c.kind)) + "|" + c.value + "|" + c.first + "|" + c.second);
+        out.push_back(std::to_string(static_cast<int>(c.kind)) + "|" + c.value + "|" + c.first +
+                      "|" + c.second);
     }));
     return out;
 }
@@ -38,8 +39,8 @@ TEST(InstallScriptSettings, DefaultsWithoutKeywords) {
 }
 
 TEST(InstallScriptSettings, ValuesKeepTheirBlanksAndKeywordsIgnoreCase) {
-    ScriptSettings s = settingsOf({"title Russkij  slovar ", "DIR c:\\Program Files\\norva",
-                                   "WbArg wb Russkij", "debug 0"});
+    ScriptSettings s = settingsOf(
+        {"title Russkij  slovar ", "DIR c:\\Program Files\\norva", "WbArg wb Russkij", "debug 0"});
     EXPECT_EQ(s.title, "Russkij  slovar ");
     EXPECT_EQ(s.defaultFolder, "c:\\Program Files\\norva");
     EXPECT_EQ(s.shortcutArguments, "wb Russkij");
@@ -78,12 +79,13 @@ TEST(InstallScriptCommands, EveryCommandWithItsOperands) {
         "# a comment\r\n\r\nmkdir language\r\niconname Russkij Slovar\r\navidelay 3\r\n"
         "icongroup Slovari\r\niconexe norva.exe\r\ndisplay readme.txt\r\nmkwlist\r\n"
         "copy norva.ex_ norva.exe\r\nxcopy *.hlp help\r\nsndcopy snd sound\\rus\r\n");
-    EXPECT_EQ(got, (std::vector<std::string>{
-                       cmd(K::MakeFolder, "language"), cmd(K::IconName, "Russkij Slovar"),
-                       cmd(K::AviDelay, "3"), cmd(K::IconGroup, "Slovari"), cmd(K::IconExe, "norva.exe"),
-                       cmd(K::Display, "readme.txt"), cmd(K::MakeWordLists, ""),
-                       cmd(K::Copy, "", "norva.ex_", "norva.exe"), cmd(K::XCopy, "", "*.hlp", "help"),
-                       cmd(K::SndCopy, "", "snd", "sound\\rus")}));
+    EXPECT_EQ(got,
+              (std::vector<std::string>{
+                  cmd(K::MakeFolder, "language"), cmd(K::IconName, "Russkij Slovar"),
+                  cmd(K::AviDelay, "3"), cmd(K::IconGroup, "Slovari"), cmd(K::IconExe, "norva.exe"),
+                  cmd(K::Display, "readme.txt"), cmd(K::MakeWordLists, ""),
+                  cmd(K::Copy, "", "norva.ex_", "norva.exe"), cmd(K::XCopy, "", "*.hlp", "help"),
+                  cmd(K::SndCopy, "", "snd", "sound\\rus")}));
 }
 
 TEST(InstallScriptCommands, CaseAndPrefixInTableOrder) {
@@ -94,14 +96,15 @@ TEST(InstallScriptCommands, CaseAndPrefixInTableOrder) {
         "title not a command\ndir c:\\x\ncopying one two three\n");
     EXPECT_EQ(got, (std::vector<std::string>{
                        cmd(K::MakeFolder, "a"), cmd(K::MakeFolder, "b"), cmd(K::Copy, "", "x", "y"),
-                       cmd(K::XCopy, "", "*.*", "z"), cmd(K::IconGroup, "g"), cmd(K::MakeWordLists, ""),
-                       cmd(K::Copy, "", "one", "two")}));
+                       cmd(K::XCopy, "", "*.*", "z"), cmd(K::IconGroup, "g"),
+                       cmd(K::MakeWordLists, ""), cmd(K::Copy, "", "one", "two")}));
 }
 
 TEST(InstallScriptCommands, MissingOperandsAreIgnored) {
     test::ScratchFolder folder;
-    auto got = commandsOf("copy\ncopy onlyone\nxcopy *.txt\nsndcopy snd\nmkdir\nmkdir \niconname\n"
-                          "avidelay\nicongroup\niconexe\ndisplay\n");
+    auto got = commandsOf(
+        "copy\ncopy onlyone\nxcopy *.txt\nsndcopy snd\nmkdir\nmkdir \niconname\n"
+        "avidelay\nicongroup\niconexe\ndisplay\n");
     EXPECT_TRUE(got.empty());
 }
 
@@ -116,8 +119,9 @@ TEST(InstallScriptCommands, LongLinesAreReadInPiecesOfNinetyNine) {
     // 99 characters of a mkdir line, then the rest of the line as a line of its own.
     std::string first = "mkdir " + std::string(93, 'a');
     auto got = commandsOf(first + "copy x y\n");
-    EXPECT_EQ(got, (std::vector<std::string>{cmd(ScriptCommandKind::MakeFolder, std::string(93, 'a')),
-                                             cmd(ScriptCommandKind::Copy, "", "x", "y")}));
+    EXPECT_EQ(got,
+              (std::vector<std::string>{cmd(ScriptCommandKind::MakeFolder, std::string(93, 'a')),
+                                        cmd(ScriptCommandKind::Copy, "", "x", "y")}));
 }
 
 TEST(InstallScriptCommands, MissingScriptFile) {

@@ -16,7 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kHeader = "# --- ravidi.ini --------------------------------------------------\r\n";
+const std::string kHeader =
+    "# --- ravidi.ini --------------------------------------------------\r\n";
 const std::string kEnd = "# --- EOF --------------------------------------------------------\r\n";
 
 // Whether the platform knows the collation locale of the edition.
@@ -27,7 +28,7 @@ bool russianCollation() {
 }
 
 class InstallSequenceTest : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder scratch;
     test::FakePlatform platform;
     test::RecordingView view;
@@ -43,24 +44,28 @@ protected:
     }
     void TearDown() override { clearCollationLocale(); }
     void script(const std::string& text) { test::writeBytes("dist\\install.inf", text); }
-    void distFile(const std::string& name, const std::string& bytes) { test::writeBytes("dist\\" + name, bytes); }
+    void distFile(const std::string& name, const std::string& bytes) {
+        test::writeBytes("dist\\" + name, bytes);
+    }
     InstallOutcome install(const std::string& folder) {
         InstallContext context{edition, settings, source, platform, view};
         InstallOutcome outcome = runInstallation(context, folder);
-        fs::current_path(scratch.path());  // the installation leaves the current folder in the target
+        fs::current_path(
+            scratch.path());  // the installation leaves the current folder in the target
         return outcome;
     }
     std::string installed(const std::string& name) { return test::readBytes("target\\" + name); }
     // A pair whose FROM list is distributed and copied by the script.
-    void pair(const std::string& line1, const std::string& from, const std::vector<test::Entry>& words,
-              const std::string& to) {
+    void pair(const std::string& line1, const std::string& from,
+              const std::vector<test::Entry>& words, const std::string& to) {
         test::writeWordFile("dist\\" + from, words);
         cf += line1 + "\r\n" + from + "\r\n" + to + "\r\n";
         copies += "copy " + from + " language\\" + from + "\r\n";
     }
     void writeLanguageScript(const std::string& extra = "") {
         distFile("language.cf", cf);
-        script("mkdir language\r\ncopy language.cf language.cf\r\n" + copies + "mkwlist\r\n" + extra);
+        script("mkdir language\r\ncopy language.cf language.cf\r\n" + copies + "mkwlist\r\n" +
+               extra);
     }
     std::string cf, copies;
 };
@@ -77,7 +82,8 @@ TEST_F(InstallSequenceTest, WholeInstallation) {
     pair("English,english,0,Angliyskiy", "Angliyskiy_Russkij.wb",
          {{"dog", "sobaka, pes"}, {"hound", "sobaka"}}, "Russkij_Angliyskiy.wb");
     writeLanguageScript(
-        "# the program\r\nmkdir help\r\nmkdir sound\r\nmkdir sound\\eng\r\ncopy readme.txt readme.txt\r\n"
+        "# the program\r\nmkdir help\r\nmkdir sound\r\nmkdir sound\\eng\r\ncopy readme.txt "
+        "readme.txt\r\n"
         "xcopy *.hlp help\r\nsndcopy snd sound\\eng\r\navidelay 7\r\niconname Slovar\r\n"
         "icongroup Ravidi\r\niconexe norva.exe\r\n");
 
@@ -99,8 +105,11 @@ TEST_F(InstallSequenceTest, WholeInstallation) {
         reversed.push_back({headwordOf(r), translationOf(r)});
     EXPECT_EQ(reversed, (std::vector<test::Entry>{{"pes", "dog"}, {"sobaka", "dog, hound"}}));
     EXPECT_FALSE(fileExists("target\\language\\temp.wb"));
-    EXPECT_EQ(installed("ravidi.ini"), kHeader + "\r\n[AddNew]\r\non\r\n\r\n[selected]\r\nAngliyskiy_Russkij.wb\r\n"
-                                                 "\r\n[language]\r\nEnglish,english,0,Angliyskiy\r\n\r\n\r\n" + kEnd);
+    EXPECT_EQ(installed("ravidi.ini"),
+              kHeader +
+                  "\r\n[AddNew]\r\non\r\n\r\n[selected]\r\nAngliyskiy_Russkij.wb\r\n"
+                  "\r\n[language]\r\nEnglish,english,0,Angliyskiy\r\n\r\n\r\n" +
+                  kEnd);
     EXPECT_FALSE(fileExists("target\\language.cf"));
     EXPECT_FALSE(fileExists("target\\tmp.ini"));
 
@@ -114,16 +123,35 @@ TEST_F(InstallSequenceTest, WholeInstallation) {
 }
 
 TEST_F(InstallSequenceTest, StepsInOrder) {
-    pair("English,english,0,Angliyskiy", "Angliyskiy_Russkij.wb", {{"dog", "sobaka"}}, "Russkij_Angliyskiy.wb");
+    pair("English,english,0,Angliyskiy", "Angliyskiy_Russkij.wb", {{"dog", "sobaka"}},
+         "Russkij_Angliyskiy.wb");
     writeLanguageScript();
     ASSERT_EQ(install(target).status, InstallStatus::Done);
     const std::string t = target + "\\";
-    std::vector<std::string> expected = {
-        "copying", "target " + t + "language.cf", "target " + t + "language\\Angliyskiy_Russkij.wb", "copied",
-        "locale warning", "settings file", "pair Angliyskiy", "bar 0", "Reading FROM wordlist", "bar 10",
-        "Done.", "bar 25", "Writing TEMP wordlist", "Done.", "bar 50", "Reading TO wordlist", "Done.",
-        "Sorting TO wordlist", "Done.", "bar 75", "Writing TO wordlist", "Done.", "bar 100",
-        "finished Install Finished "};
+    std::vector<std::string> expected = {"copying",
+                                         "target " + t + "language.cf",
+                                         "target " + t + "language\\Angliyskiy_Russkij.wb",
+                                         "copied",
+                                         "locale warning",
+                                         "settings file",
+                                         "pair Angliyskiy",
+                                         "bar 0",
+                                         "Reading FROM wordlist",
+                                         "bar 10",
+                                         "Done.",
+                                         "bar 25",
+                                         "Writing TEMP wordlist",
+                                         "Done.",
+                                         "bar 50",
+                                         "Reading TO wordlist",
+                                         "Done.",
+                                         "Sorting TO wordlist",
+                                         "Done.",
+                                         "bar 75",
+                                         "Writing TO wordlist",
+                                         "Done.",
+                                         "bar 100",
+                                         "finished Install Finished "};
     // Where "russian" cannot be put in force (natively), the warning comes
     // first and the sort folds A-Z.
     if (russianCollation()) expected.erase(expected.begin() + 4);
@@ -179,9 +207,12 @@ TEST_F(InstallSequenceTest, TwoPairsSortedSelectedFromTheFirst) {
     writeLanguageScript("display closing.txt\r\ncopy closing.txt closing.txt\r\n");
     distFile("closing.txt", std::string("Thank you\r\n\0ignored", 20));
     ASSERT_EQ(install(target).status, InstallStatus::Done);
-    EXPECT_EQ(installed("ravidi.ini"), kHeader + "\r\n[AddNew]\r\non\r\n\r\n[selected]\r\nB-lang_Russkij.wb\r\n"
-                                                 "\r\n[language]\r\nAlpha,english,0,A-lang\r\nZulu,english,0,B-lang\r\n"
-                                                 "\r\n" + kEnd);
+    EXPECT_EQ(installed("ravidi.ini"),
+              kHeader +
+                  "\r\n[AddNew]\r\non\r\n\r\n[selected]\r\nB-lang_Russkij.wb\r\n"
+                  "\r\n[language]\r\nAlpha,english,0,A-lang\r\nZulu,english,0,B-lang\r\n"
+                  "\r\n" +
+                  kEnd);
     EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "finished Thank you\r\n"), 2);
     EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "settings file"), 1);
     EXPECT_EQ(test::readRecords("target\\language\\Russkij_A-lang.wb").size(), 1u);
@@ -190,14 +221,18 @@ TEST_F(InstallSequenceTest, TwoPairsSortedSelectedFromTheFirst) {
 
 TEST_F(InstallSequenceTest, ReinstallKeepsOtherPairsAndReplacesItsItem) {
     test::makeFolders("target");
-    test::writeBytes("target\\ravidi.ini", "[AddNew]\r\non\r\n\r\n[selected]\r\nOld.wb\r\n\r\n[language]\r\n"
-                                           "Zz,german,0,Nemetskiy\r\nenglish,english,0,ANGLIYSKIY\r\n\r\n"
-                                           "[extra]\r\ndropped by the sort\r\n");
-    pair("English,english,0,Angliyskiy", "Angliyskiy_Russkij.wb", {{"dog", "sobaka"}}, "Russkij_Angliyskiy.wb");
+    test::writeBytes("target\\ravidi.ini",
+                     "[AddNew]\r\non\r\n\r\n[selected]\r\nOld.wb\r\n\r\n[language]\r\n"
+                     "Zz,german,0,Nemetskiy\r\nenglish,english,0,ANGLIYSKIY\r\n\r\n"
+                     "[extra]\r\ndropped by the sort\r\n");
+    pair("English,english,0,Angliyskiy", "Angliyskiy_Russkij.wb", {{"dog", "sobaka"}},
+         "Russkij_Angliyskiy.wb");
     writeLanguageScript();
     ASSERT_EQ(install(target).status, InstallStatus::Done);
-    EXPECT_EQ(installed("ravidi.ini"), "[AddNew]\r\non\r\n\r\n[selected]\r\nOld.wb\r\n\r\n[language]\r\n"
-                                       "English,english,0,Angliyskiy\r\nZz,german,0,Nemetskiy\r\n\r\n" + kEnd);
+    EXPECT_EQ(installed("ravidi.ini"),
+              "[AddNew]\r\non\r\n\r\n[selected]\r\nOld.wb\r\n\r\n[language]\r\n"
+              "English,english,0,Angliyskiy\r\nZz,german,0,Nemetskiy\r\n\r\n" +
+                  kEnd);
 }
 
 TEST_F(InstallSequenceTest, SectionIsSortedAlsoWithoutWordLists) {
@@ -234,7 +269,8 @@ TEST_F(InstallSequenceTest, MissingFromListEndsTheInstallation) {
 }
 
 TEST_F(InstallSequenceTest, IncompleteEntryIsReportedAfterTheWholeOnes) {
-    pair("English,english,0,Angliyskiy", "Angliyskiy_Russkij.wb", {{"dog", "sobaka"}}, "Russkij_Angliyskiy.wb");
+    pair("English,english,0,Angliyskiy", "Angliyskiy_Russkij.wb", {{"dog", "sobaka"}},
+         "Russkij_Angliyskiy.wb");
     cf += "German,german,0\r\nx.wb\r\ny.wb\r\n";
     writeLanguageScript();
     InstallOutcome outcome = install(target);

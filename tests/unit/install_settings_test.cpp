@@ -10,12 +10,14 @@
 namespace {
 
 const std::string kIni = "ravidi.ini";
-const std::string kHeader = "# --- ravidi.ini --------------------------------------------------\r\n";
+const std::string kHeader =
+    "# --- ravidi.ini --------------------------------------------------\r\n";
 const std::string kEnd = "# --- EOF --------------------------------------------------------\r\n";
 
-std::string newFile(const std::string& selected, const std::string& items, const std::string& tail) {
-    return kHeader + "\r\n[AddNew]\r\non\r\n\r\n[selected]\r\n" + selected + "\r\n\r\n[language]\r\n" + items +
-           tail + kEnd;
+std::string newFile(const std::string& selected, const std::string& items,
+                    const std::string& tail) {
+    return kHeader + "\r\n[AddNew]\r\non\r\n\r\n[selected]\r\n" + selected +
+           "\r\n\r\n[language]\r\n" + items + tail + kEnd;
 }
 
 LanguageEntry entry(const std::string& name, const std::string& longName) {
@@ -30,7 +32,7 @@ LanguageEntry entry(const std::string& name, const std::string& longName) {
 }
 
 class SettingsFileTest : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder folder;
     std::string text() { return test::readBytes(kIni); }
 };
@@ -54,7 +56,8 @@ TEST_F(SettingsFileTest, OneEntryIntoANewFile) {
     ASSERT_EQ(removePairItems(kIni, e.longName), nullptr);
     ASSERT_EQ(addPairItem(kIni, e), nullptr);
     // The item after the header, then the section's two empty lines.
-    EXPECT_EQ(text(), newFile("Angliyskiy_Russkij.wb", "English,russian,204,Angliyskiy\r\n", "\r\n\r\n"));
+    EXPECT_EQ(text(),
+              newFile("Angliyskiy_Russkij.wb", "English,russian,204,Angliyskiy\r\n", "\r\n\r\n"));
     EXPECT_EQ(countPairItems(kIni), 1);
 }
 
@@ -64,7 +67,9 @@ TEST_F(SettingsFileTest, ReinstallingInAnotherLetterCaseLeavesOneItem) {
     ASSERT_EQ(addPairItem(kIni, entry("German", "Deutsch")), nullptr);
     ASSERT_EQ(removePairItems(kIni, "FRANCAIS"), nullptr);
     ASSERT_EQ(addPairItem(kIni, entry("french", "FRANCAIS")), nullptr);
-    EXPECT_EQ(text(), newFile("x.wb", "German,russian,204,Deutsch\r\nfrench,russian,204,FRANCAIS\r\n", "\r\n\r\n"));
+    EXPECT_EQ(text(),
+              newFile("x.wb", "German,russian,204,Deutsch\r\nfrench,russian,204,FRANCAIS\r\n",
+                      "\r\n\r\n"));
 }
 
 TEST_F(SettingsFileTest, RemoveMatchesTheKeyOfEveryLine) {
@@ -74,14 +79,17 @@ TEST_F(SettingsFileTest, RemoveMatchesTheKeyOfEveryLine) {
     ASSERT_EQ(removePairItems(kIni, "Key"), nullptr);
     // Key = fourth field, else first field, on any line (a comment too); a
     // line without a comma has none.
-    EXPECT_EQ(text(), "[selected]\r\nKey_Russkij.wb\r\n\r\n[language]\r\nA,b,0,keep\r\nkey\r\n"
-                      "\r\n[other]\r\nz,Key\r\n");
+    EXPECT_EQ(text(),
+              "[selected]\r\nKey_Russkij.wb\r\n\r\n[language]\r\nA,b,0,keep\r\nkey\r\n"
+              "\r\n[other]\r\nz,Key\r\n");
 }
 
 TEST_F(SettingsFileTest, AddGoesAfterTheLastItemOfEverySection) {
     test::writeBytes(kIni, "[AddNew]\non\n\n[LANGUAGE]\nA,b,0,A\n\n[selected]\nA_x.wb\n");
     ASSERT_EQ(addPairItem(kIni, entry("B", "B")), nullptr);
-    EXPECT_EQ(text(), "[AddNew]\r\non\r\n\r\n[LANGUAGE]\r\nA,b,0,A\r\nB,russian,204,B\r\n\r\n[selected]\r\nA_x.wb\r\n");
+    EXPECT_EQ(text(),
+              "[AddNew]\r\non\r\n\r\n[LANGUAGE]\r\nA,b,0,A\r\nB,russian,204,B\r\n\r\n[selected]"
+              "\r\nA_x.wb\r\n");
 }
 
 TEST_F(SettingsFileTest, AddToASectionAtTheEndOfAFileWithoutLineEnd) {
@@ -100,7 +108,8 @@ TEST_F(SettingsFileTest, AddToAFileWithoutLanguageSectionAppendsOne) {
 
 TEST_F(SettingsFileTest, CountEndsAtEmptyAndCommentLines) {
     EXPECT_EQ(countPairItems(kIni), -1);
-    test::writeBytes(kIni, "[language]\na\nb\n# end\nc\n[Language]\r\nd\r\n\r\ne\n[language]x\nf\n");
+    test::writeBytes(kIni,
+                     "[language]\na\nb\n# end\nc\n[Language]\r\nd\r\n\r\ne\n[language]x\nf\n");
     EXPECT_EQ(countPairItems(kIni), 3);  // a, b and d
 }
 
@@ -113,8 +122,9 @@ TEST_F(SettingsFileTest, SortOrdersByKeyAndDropsWhatFollowsTheSection) {
     test::writeBytes(kIni, withTail);
     ASSERT_EQ(countPairItems(kIni), 3);
     ASSERT_EQ(sortPairItems(kIni), nullptr);
-    EXPECT_EQ(text(), newFile("B_Russkij.wb",
-                              "Yes,russian,204,a\r\nZed,russian,204,b\r\nAlpha,russian,204,C\r\n", "\r\n"));
+    EXPECT_EQ(text(),
+              newFile("B_Russkij.wb",
+                      "Yes,russian,204,a\r\nZed,russian,204,b\r\nAlpha,russian,204,C\r\n", "\r\n"));
 }
 
 TEST_F(SettingsFileTest, SortUsesTheFirstFieldWithoutALongName) {

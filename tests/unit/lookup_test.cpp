@@ -1,17 +1,18 @@
 // findWord: matches, insertion points and the probe bound.
+#include "lookup.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "collation.h"
-#include "lookup.h"
 #include "testsupport.h"
 #include "wordstore.h"
 
 namespace {
 
 class LookupTest : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder folder;
     test::CoreState core{test::makePair("French", "English")};
     void open(const std::vector<test::Entry>& entries) {
@@ -27,7 +28,7 @@ protected:
 };
 
 const std::vector<test::Entry> kAnimals = {
-    {"ane", "donkey"}, {"chat", "cat"}, {"cheval", "horse"}, {"chien", "dog"},
+    {"ane", "donkey"},   {"chat", "cat"},  {"cheval", "horse"}, {"chien", "dog"},
     {"lapin", "rabbit"}, {"ours", "bear"}, {"souris", "mouse"}};
 
 TEST_F(LookupTest, EmptyDictionaryGivesZero) {
@@ -44,14 +45,15 @@ TEST_F(LookupTest, MatchesAndInsertionPoints) {
     EXPECT_EQ(findWord("chien"), 3);
     EXPECT_EQ(findWord("aaa"), 0);
     EXPECT_EQ(findWord("zebre"), 7);
-    EXPECT_EQ(findWord("che"), 2);   // a typed prefix lands on its first word
+    EXPECT_EQ(findWord("che"), 2);  // a typed prefix lands on its first word
     EXPECT_EQ(findWord("chf"), 3);
     EXPECT_EQ(findWord("ou"), 5);
 }
 
 TEST_F(LookupTest, EveryInsertionPointIsRight) {
     open(kAnimals);
-    for (const char* key : {"", "a", "b", "cha", "chat", "chats", "ch", "l", "o", "p", "s", "t", "~"}) {
+    for (const char* key :
+         {"", "a", "b", "cha", "chat", "chats", "ch", "l", "o", "p", "s", "t", "~"}) {
         int32_t r = findWord(key);
         ASSERT_GE(r, 0);
         ASSERT_LE(r, 7);

@@ -1,7 +1,8 @@
 // The character palette's characters, rows, width and place.
+#include "palettelayout.h"
+
 #include <gtest/gtest.h>
 
-#include "palettelayout.h"
 #include "testsupport.h"
 
 namespace {
@@ -20,7 +21,8 @@ TEST(PaletteCharacters, BuiltInSetOfSixtySix) {
 TEST(PaletteCharacters, FirstLineOfTheFileWithItsLineFeed) {
     test::ScratchFolder folder;
     test::makeFolders("charset");
-    test::writeBytes("charset\\French.chs", "\xe0\xe2\xe7\xe8\xe9\xea\xeb\xee\xef\xf4\r\nsecond line\n");
+    test::writeBytes("charset\\French.chs",
+                     "\xe0\xe2\xe7\xe8\xe9\xea\xeb\xee\xef\xf4\r\nsecond line\n");
     std::string chars;
     ASSERT_TRUE(readPaletteCharacters("charset\\French.chs", chars));
     EXPECT_EQ(chars, "\xe0\xe2\xe7\xe8\xe9\xea\xeb\xee\xef\xf4\n");

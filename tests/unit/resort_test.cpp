@@ -32,7 +32,7 @@ struct RecordedProgress : ResortProgress {
 };
 
 class ResortTest : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder folder;
     test::CoreState core{test::makePair("French", "English")};
     void SetUp() override { test::makeFolders("language"); }
@@ -79,7 +79,8 @@ TEST_F(ResortTest, ProgressFor2500RecordsReadsSortsAndWritesInSteps) {
     // Reading, then sorting, then writing.
     auto firstOf = [&](int label) {
         return std::find_if(progress.calls.begin(), progress.calls.end(),
-                            [&](auto& c) { return c.first == label; }) - progress.calls.begin();
+                            [&](auto& c) { return c.first == label; }) -
+               progress.calls.begin();
     };
     EXPECT_LT(firstOf(kResortReadingLabel), firstOf(kResortSortingLabel));
     EXPECT_EQ(firstOf(kResortWritingLabel), long(progress.calls.size()) - 3);
@@ -147,11 +148,13 @@ TEST_F(ResortTest, AppendedFirstWordMovesToTheFront) {
 }
 
 TEST_F(ResortTest, EqualHeadwordsAreBothKeptInFileOrder) {
-    open({makeRecord("pomme", "apple"), makeRecord("Ane", "1"), makeRecord("ane", "2"), makeRecord("ANE", "3")});
+    open({makeRecord("pomme", "apple"), makeRecord("Ane", "1"), makeRecord("ane", "2"),
+          makeRecord("ANE", "3")});
     ASSERT_EQ(resortDictionary(), 0);
     std::vector<WordRecord> sorted = test::readRecords(kDict);
     ASSERT_EQ(sorted.size(), 4u);
-    EXPECT_EQ(translationOf(sorted[0]) + translationOf(sorted[1]) + translationOf(sorted[2]), "123");
+    EXPECT_EQ(translationOf(sorted[0]) + translationOf(sorted[1]) + translationOf(sorted[2]),
+              "123");
     EXPECT_EQ(headwordOf(sorted[3]), "pomme");
 }
 
@@ -185,7 +188,8 @@ TEST_F(ResortTest, TheSortTableOfThePairIsLoadedAndUsed) {
     test::makeFolders("tables");
     test::writeBytes("tables\\French.stb", table);
     core.pair.hasSortTable = 1;
-    open({makeRecord("abc", "1"), makeRecord("zebre", "2"), makeRecord("a-bd", "3"), makeRecord("abb", "4")});
+    open({makeRecord("abc", "1"), makeRecord("zebre", "2"), makeRecord("a-bd", "3"),
+          makeRecord("abb", "4")});
     ASSERT_EQ(resortDictionary(), 0);
     EXPECT_EQ(headwords(), (std::vector<std::string>{"zebre", "abb", "abc", "a-bd"}));
 }
@@ -204,9 +208,7 @@ TEST_F(ResortTest, TempFileThatCannotBeCreatedLeavesTheDictionaryAlone) {
     EXPECT_STREQ(wordStore.recordBuffer.headword, "ane");
 }
 
-TEST_F(ResortTest, ClosedDictionaryFails) {
-    EXPECT_EQ(resortDictionary(), -1);
-}
+TEST_F(ResortTest, ClosedDictionaryFails) { EXPECT_EQ(resortDictionary(), -1); }
 
 #ifndef _WIN32
 TEST_F(ResortTest, WriteErrorKeepsTheDictionaryAndRemovesTheTempFile) {

@@ -1,10 +1,11 @@
 // The reverse word list: pieces, the sort, joining equal headwords, progress
 // and the fatal errors.
+#include "reverselist.h"
+
 #include <gtest/gtest.h>
 
 #include "collate.h"
 #include "files.h"
-#include "reverselist.h"
 #include "testsupport.h"
 
 #ifndef _WIN32
@@ -18,7 +19,7 @@ namespace {
 const ReverseListFiles kFiles{"language\\Fre_Eng.wb", "language\\Eng_Fre.wb", "language\\temp.wb"};
 
 class ReverseListTest : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder folder;
     void SetUp() override {
         clearCollationLocale();  // the installer's comparison without a locale: A-Z folding
@@ -41,10 +42,10 @@ protected:
 TEST(TranslationPieces, SplitAtCommasSkippingLeadingBlanksOnly) {
     using V = std::vector<std::string>;
     EXPECT_EQ(translationPieces("chien, toutou"), (V{"chien", "toutou"}));
-    EXPECT_EQ(translationPieces("a,,b"), (V{"a", "b"}));           // no empty piece between commas
+    EXPECT_EQ(translationPieces("a,,b"), (V{"a", "b"}));  // no empty piece between commas
     EXPECT_EQ(translationPieces(",a,"), (V{"a"}));
-    EXPECT_EQ(translationPieces("  a  ,b "), (V{"a  ", "b "}));    // trailing blanks stay
-    EXPECT_EQ(translationPieces("a,  "), (V{"a", ""}));            // blanks only: an empty piece
+    EXPECT_EQ(translationPieces("  a  ,b "), (V{"a  ", "b "}));  // trailing blanks stay
+    EXPECT_EQ(translationPieces("a,  "), (V{"a", ""}));          // blanks only: an empty piece
     EXPECT_EQ(translationPieces(""), V{});
 }
 
@@ -72,7 +73,8 @@ TEST_F(ReverseListTest, CaseDifferingHeadwordsSortTogetherButAreNotJoined) {
     auto to = build({{"one", "Chien"}, {"two", "chien"}, {"three", "Chien"}, {"four", "apple"}});
     // The temporary order Chien, chien, Chien is kept by the sort; the
     // different-case record in the middle keeps the outer two apart.
-    EXPECT_EQ(to, (std::vector<Entry>{{"apple", "four"}, {"Chien", "one"}, {"chien", "two"}, {"Chien", "three"}}));
+    EXPECT_EQ(to, (std::vector<Entry>{
+                      {"apple", "four"}, {"Chien", "one"}, {"chien", "two"}, {"Chien", "three"}}));
 }
 
 TEST_F(ReverseListTest, BlanksAfterTheLastCommaGiveAnEmptyHeadwordFirst) {
@@ -97,10 +99,16 @@ TEST_F(ReverseListTest, MarkedFromRecordsAreReversedAndTheResultIsLive) {
 }
 
 TEST_F(ReverseListTest, SortFoldsOnlyAToZ) {
-    auto to = build({{"1", "Zebre"}, {"2", "apple"}, {"3", "\xe9t\xe9"}, {"4", "Banane"}, {"5", "co-op"}, {"6", "coop"}});
+    auto to = build({{"1", "Zebre"},
+                     {"2", "apple"},
+                     {"3", "\xe9t\xe9"},
+                     {"4", "Banane"},
+                     {"5", "co-op"},
+                     {"6", "coop"}});
     std::vector<std::string> heads;
     for (auto& e : to) heads.push_back(e.first);
-    EXPECT_EQ(heads, (std::vector<std::string>{"apple", "Banane", "co-op", "coop", "Zebre", "\xe9t\xe9"}));
+    EXPECT_EQ(heads,
+              (std::vector<std::string>{"apple", "Banane", "co-op", "coop", "Zebre", "\xe9t\xe9"}));
 }
 
 TEST_F(ReverseListTest, MissingFromListIsFatalAndTouchesNothing) {
@@ -156,21 +164,23 @@ struct RecordedSteps : ReverseListProgress {
 
 TEST_F(ReverseListTest, ProgressGoesThroughTheStepsAndCounters) {
     std::vector<Entry> from;
-    for (int i = 0; i < 250; ++i) from.push_back({"w" + std::to_string(i), "t" + std::to_string((i * 7919) % 250)});
+    for (int i = 0; i < 250; ++i)
+        from.push_back({"w" + std::to_string(i), "t" + std::to_string((i * 7919) % 250)});
     test::writeWordFile(kFiles.from, from);
     RecordedSteps progress;
     ASSERT_EQ(buildReverseList(kFiles, &progress).status, 0);
     EXPECT_EQ(progress.events,
               (std::vector<std::string>{"0%", "Reading FROM wordlist", "10%", "Done.", "25%",
-                                        "Writing TEMP wordlist", "Done.", "50%", "Reading TO wordlist",
-                                        "Done.", "Sorting TO wordlist", "Done.", "75%",
-                                        "Writing TO wordlist", "Done.", "100%"}));
+                                        "Writing TEMP wordlist", "Done.", "50%",
+                                        "Reading TO wordlist", "Done.", "Sorting TO wordlist",
+                                        "Done.", "75%", "Writing TO wordlist", "Done.", "100%"}));
     // Read FROM, write TEMP, read TEMP, write TO: 0, 100, 200 each.
     std::vector<int32_t> expected;
     for (int pass = 0; pass < 4; ++pass) expected.insert(expected.end(), {0, 100, 200});
     EXPECT_EQ(progress.records, expected);
     ASSERT_GE(progress.compared.size(), 2u);
-    for (size_t i = 0; i < progress.compared.size(); ++i) EXPECT_EQ(progress.compared[i], int64_t(1000 * i));
+    for (size_t i = 0; i < progress.compared.size(); ++i)
+        EXPECT_EQ(progress.compared[i], int64_t(1000 * i));
 
     // The comparison count runs on into the next build.
     const int64_t after = progress.comparisons;

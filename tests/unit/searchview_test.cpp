@@ -1,7 +1,7 @@
 // The search window's arithmetic: first row, scroll range and actions.
-#include <gtest/gtest.h>
-
 #include "searchview.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -24,12 +24,14 @@ bool parse(std::vector<std::string> args, Invocation& inv, std::string& error) {
 TEST(WbtoolArguments, OperandsAndOptionsInAnyOrder) {
     Invocation inv;
     std::string error;
-    ASSERT_TRUE(parse({"find", "--charset", "204", "dict.wb", "--table=ru.stb", "key"}, inv, error)) << error;
+    ASSERT_TRUE(parse({"find", "--charset", "204", "dict.wb", "--table=ru.stb", "key"}, inv, error))
+        << error;
     EXPECT_EQ(inv.command, WbCommand::Find);
     EXPECT_EQ(inv.operands, (std::vector<std::string>{"dict.wb", "key"}));
     EXPECT_EQ(inv.codePage, 1251);
     EXPECT_EQ(inv.table, "ru.stb");
-    ASSERT_TRUE(parse({"find", "dict.wb", "--", "--charset"}, inv, error));  // a key that looks like an option
+    ASSERT_TRUE(parse({"find", "dict.wb", "--", "--charset"}, inv,
+                      error));  // a key that looks like an option
     EXPECT_EQ(inv.operands[1], "--charset");
     ASSERT_TRUE(parse({"dump", "d.wb"}, inv, error));
     EXPECT_EQ(inv.codePage, 1252);
@@ -67,7 +69,10 @@ TEST(WbtoolArguments, UsageErrorsSayWhatIsWrong) {
 
 TEST(WbtoolImport, ByteOrderMarkLineEndsAndEmptyLines) {
     std::vector<WordRecord> records;
-    ImportError e = parseWordTable("\xEF\xBB\xBF" "chien\tdog\r\n\r\n\nchat\tcat, kitten\nvide\t", 1252, records);
+    ImportError e = parseWordTable(
+        "\xEF\xBB\xBF"
+        "chien\tdog\r\n\r\n\nchat\tcat, kitten\nvide\t",
+        1252, records);
     ASSERT_EQ(e.line, 0) << e.message;
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(headwordOf(records[0]), "chien");
@@ -82,8 +87,14 @@ TEST(WbtoolImport, FieldsAreConvertedToTheCodePage) {
     std::vector<WordRecord> records;
     ASSERT_EQ(parseWordTable("жук\tbeetle\n", 1251, records).line, 0);
     EXPECT_EQ(headwordOf(records[0]), "\xe6\xf3\xea");
-    ASSERT_EQ(parseWordTable("\xc4\x89" "evalo\thorse\n", 28593, records).line, 0);  // ĉevalo
-    EXPECT_EQ(headwordOf(records[0]), "\xe6" "evalo");
+    ASSERT_EQ(parseWordTable("\xc4\x89"
+                             "evalo\thorse\n",
+                             28593, records)
+                  .line,
+              0);  // ĉevalo
+    EXPECT_EQ(headwordOf(records[0]),
+              "\xe6"
+              "evalo");
     ASSERT_EQ(parseWordTable("a\tb\tc\n", 1252, records).line, 0);  // the first tab separates
     EXPECT_EQ(translationOf(records[0]), "b\tc");
 }
@@ -122,7 +133,8 @@ TEST(CodePages, EveryByteRoundTripsThroughUtf8) {
         std::string all;
         for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
         std::string back;
-        ASSERT_EQ(utf8ToCodePage(codePageToUtf8(all, cp), cp, back).status, ConversionStatus::Ok) << cp;
+        ASSERT_EQ(utf8ToCodePage(codePageToUtf8(all, cp), cp, back).status, ConversionStatus::Ok)
+            << cp;
         EXPECT_EQ(back, all) << cp;
     }
     EXPECT_EQ(codePageOfCharset(1), 0);
@@ -132,7 +144,8 @@ TEST(CodePages, EveryByteRoundTripsThroughUtf8) {
 
 TEST(CodePages, MalformedUtf8IsRefused) {
     std::string out;
-    for (const char* bad : {"\xc0\x80", "\xed\xa0\x80", "\xe2\x82", "\xf4\x90\x80\x80", "\x80", "ab\xff"})
+    for (const char* bad :
+         {"\xc0\x80", "\xed\xa0\x80", "\xe2\x82", "\xf4\x90\x80\x80", "\x80", "ab\xff"})
         EXPECT_EQ(utf8ToCodePage(bad, 1252, out).status, ConversionStatus::InvalidUtf8) << bad;
     ConversionResult r = utf8ToCodePage("ab\xe2\x82\xac\xf0\x9f\x98\x80", 1252, out);
     EXPECT_EQ(r.status, ConversionStatus::Unmappable);
@@ -150,8 +163,10 @@ TEST(WbtoolDump, FieldsAreEscapedAndMarksShownAsNumbers) {
     WordRecord wild;
     std::memset(&wild, 'x', sizeof wild);
     wild.deleted = 2;
-    EXPECT_EQ(dumpLine(0, wild, 1252), "0\t" + std::string(30, 'x') + "\t" + std::string(50, 'x') + "\t2\n");
-    EXPECT_EQ(dumpLine(1, makeRecord("\xe6\xf3\xea", ""), 1251), "1\t\xd0\xb6\xd1\x83\xd0\xba\t\t0\n");
+    EXPECT_EQ(dumpLine(0, wild, 1252),
+              "0\t" + std::string(30, 'x') + "\t" + std::string(50, 'x') + "\t2\n");
+    EXPECT_EQ(dumpLine(1, makeRecord("\xe6\xf3\xea", ""), 1251),
+              "1\t\xd0\xb6\xd1\x83\xd0\xba\t\t0\n");
 }
 
 // --- check findings -----------------------------------------------------------
@@ -159,7 +174,7 @@ TEST(WbtoolDump, FieldsAreEscapedAndMarksShownAsNumbers) {
 int compareBytes(const char* a, const char* b) { return std::strcmp(a, b); }
 
 class WbtoolFiles : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder folder;
     // Runs the tool; returns its status and fills out and err.
     int run(std::vector<std::string> args) {
@@ -178,20 +193,22 @@ protected:
 TEST_F(WbtoolFiles, CheckReportsEveryKindOfProblem) {
     WordRecord wild = makeRecord("m", "");
     std::memset(wild.translation, 't', sizeof wild.translation);
-    WordRecord mark2 = makeRecord("n", "x"), markMinus = makeRecord("o", "x"), mark1 = makeRecord("p", "x");
+    WordRecord mark2 = makeRecord("n", "x"), markMinus = makeRecord("o", "x"),
+               mark1 = makeRecord("p", "x");
     mark2.deleted = 2, markMinus.deleted = -1, mark1.deleted = 1;
-    test::writeRecords("d.wb", {makeRecord("a", ""), wild, mark2, markMinus, mark1, makeRecord("b", ""),
-                                makeRecord("a", "")});
+    test::writeRecords("d.wb", {makeRecord("a", ""), wild, mark2, markMinus, mark1,
+                                makeRecord("b", ""), makeRecord("a", "")});
     test::writeBytes("d.wb", test::readBytes("d.wb") + "tail");
     FILE* f = openFile("d.wb", "rb");
     CheckReport report;
     ASSERT_TRUE(checkWordFile(f, compareBytes, report));
     std::fclose(f);
     EXPECT_FALSE(report.clean);
-    EXPECT_EQ(report.findings, (std::vector<std::string>{
-                                   "records: 7", "trailing partial record: 4 bytes",
-                                   "record 1: translation field has no NUL", "record 2: deleted mark 2",
-                                   "record 3: deleted mark -1", "record 5: out of order (sorts before record 4)"}));
+    EXPECT_EQ(report.findings,
+              (std::vector<std::string>{"records: 7", "trailing partial record: 4 bytes",
+                                        "record 1: translation field has no NUL",
+                                        "record 2: deleted mark 2", "record 3: deleted mark -1",
+                                        "record 5: out of order (sorts before record 4)"}));
 }
 
 TEST_F(WbtoolFiles, CleanFileAndEmptyFileAreClean) {

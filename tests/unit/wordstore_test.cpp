@@ -1,17 +1,18 @@
 // The word store: record layout, opening, counting, reading and writing by index.
+#include "wordstore.h"
+
 #include <gtest/gtest.h>
 
 #include "files.h"
 #include "listfolders.h"
 #include "testsupport.h"
-#include "wordstore.h"
 
 using test::Entry;
 
 namespace {
 
 class WordStoreTest : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder folder;
     test::CoreState core{test::makePair("French", "English")};
     void SetUp() override { test::makeFolders("language"); }
@@ -145,7 +146,8 @@ TEST_F(WordStoreTest, OddDeletedMarksStayReadableAndCounted) {
 
 TEST_F(WordStoreTest, ReadOnlyDictionaryCannotBeOpenedForUpdate) {
     test::writeWordFile("language\\Fre_Eng.wb", {{"a", "1"}});
-    std::filesystem::permissions(nativePath("language\\Fre_Eng.wb"), std::filesystem::perms::owner_read);
+    std::filesystem::permissions(nativePath("language\\Fre_Eng.wb"),
+                                 std::filesystem::perms::owner_read);
     FILE* probe = openFile("language\\Fre_Eng.wb", "r+b");  // root may write anyway
     if (probe) {
         std::fclose(probe);

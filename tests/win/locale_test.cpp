@@ -11,7 +11,7 @@
 namespace {
 
 class LocaleTest : public ::testing::Test {
-protected:
+   protected:
     test::ScratchFolder folder;
     test::CoreState core{test::makePair("French", "English", "french")};
 };
@@ -55,8 +55,9 @@ TEST_F(LocaleTest, FailedSetKeepsThePreviousLocale) {
 TEST_F(LocaleTest, LookupFollowsTheLocaleOrder) {
     ASSERT_TRUE(setCollationLocale("french"));
     test::makeFolders("language");
-    test::writeWordFile("language\\Fre_Eng.wb",
-                        {{"co-op", ""}, {"coop", ""}, {"\xe9t\xe9", "summer"}, {"\xeatre", "be"}, {"zoo", ""}});
+    test::writeWordFile(
+        "language\\Fre_Eng.wb",
+        {{"co-op", ""}, {"coop", ""}, {"\xe9t\xe9", "summer"}, {"\xeatre", "be"}, {"zoo", ""}});
     ASSERT_EQ(openDictionary(), 0);
     countRecords();
     EXPECT_EQ(findWord("ETE"), 2);  // insertion point before "été"
