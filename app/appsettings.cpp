@@ -51,8 +51,8 @@ void readWindowSettings() {
     appSettings.aviDelay = readIniInt(uiBytes(15).c_str(), 0);
     appSettings.stayOnTop = readIniInt("StayOnTop", 0);
     for (int k = 0; k < static_cast<int>(PositionKind::Count); ++k) {
-        appSettings.positions[k].left = readIniInt(kPositionKeys[k].left, 9999);
-        appSettings.positions[k].top = readIniInt(kPositionKeys[k].top, 9999);
+        appSettings.positions[k].left = readIniInt(kPositionKeys[k].left, kNoSavedPosition);
+        appSettings.positions[k].top = readIniInt(kPositionKeys[k].top, kNoSavedPosition);
     }
     appSettings.clipSearch = readIniInt("ClipSearch", 0);
 }
@@ -61,7 +61,7 @@ void writeExitSettings() {
     writeIniInt("StayOnTop", appSettings.stayOnTop);
     for (int k = 0; k < static_cast<int>(PositionKind::Count); ++k) {
         const SavedPosition& p = appSettings.positions[k];
-        if (p.top == 9999) continue;
+        if (p.top == kNoSavedPosition) continue;
         writeIniInt(kPositionKeys[k].left, p.left);
         writeIniInt(kPositionKeys[k].top, p.top);
     }

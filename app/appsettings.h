@@ -10,9 +10,12 @@
 // The window kinds whose positions are kept, in the order of their keys.
 enum class PositionKind { Main, Practise, Makelist, Add, Translate, Search, Count, None };
 
+// A saved top of this value means that no position is kept.
+constexpr int kNoSavedPosition = 9999;
+
 struct SavedPosition {
-    int left = 9999;
-    int top = 9999;  // 9999: no position kept
+    int left = kNoSavedPosition;
+    int top = kNoSavedPosition;
 };
 
 struct AppSettings {

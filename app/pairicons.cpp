@@ -4,8 +4,8 @@
 #include <string>
 
 #include "languagepair.h"
-#include "textconv.h"
 #include "uilanguage.h"
+#include "widetext.h"
 
 PairIcons pairIcons;
 

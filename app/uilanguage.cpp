@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "textcase.h"
-#include "textconv.h"
+#include "widetext.h"
 
 UiLanguage uiLanguage;
 

@@ -1,8 +1,9 @@
 // shortcut.cpp — the Start-menu shortcut: a shell link in the current
 // user's Programs folder, in the script's group.
+#include <windows.h>
+
 #include <objidl.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <string>
 

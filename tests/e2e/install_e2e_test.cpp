@@ -2,10 +2,12 @@
 // its window (folder field, Start, the closing messages) and unattended,
 // checking every file it leaves byte for byte, the win.ini key and the
 // shortcut read back through the shell's link object.
-#include <gtest/gtest.h>
+#include <windows.h>
+
 #include <objidl.h>
 #include <shlobj.h>
-#include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>

@@ -1,8 +1,7 @@
 // The file seam: atomic replacement and folder listing.
-#include "files.h"
-
 #include <gtest/gtest.h>
 
+#include "files.h"
 #include "testsupport.h"
 
 namespace {
