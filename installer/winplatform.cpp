@@ -1,8 +1,9 @@
 // winplatform.cpp — copies through LZ32, win.ini and folders on Windows.
 #include "winplatform.h"
 
-#include <lzexpand.h>
 #include <windows.h>
+
+#include <lzexpand.h>
 
 #include <vector>
 
