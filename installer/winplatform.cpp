@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include "settingsstore.h"
+
 std::string WinPlatform::fullPath(const std::string& folder) {
     DWORD n = GetFullPathNameA(folder.c_str(), 0, nullptr, nullptr);
     if (n == 0) return std::string();
@@ -48,7 +50,7 @@ std::vector<std::string> WinPlatform::matchingFiles(const std::string& folder,
 }
 
 void WinPlatform::writeIntroDelay(const std::string& key, const std::string& value) {
-    WriteProfileStringA("Dictionary", key.c_str(), value.c_str());
+    writeSettingString(key, value);  // win.ini, or the per-user file where it is refused
 }
 
 bool WinPlatform::setCurrentFolder(const std::string& folder) {
