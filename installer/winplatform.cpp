@@ -17,6 +17,13 @@ std::string WinPlatform::fullPath(const std::string& folder) {
     return n == 0 || n >= path.size() ? std::string() : std::string(path.data(), n);
 }
 
+bool WinPlatform::canWriteInto(const std::string& folder) {
+    // A new file of a name no other file has, made and removed again.
+    char probe[MAX_PATH];
+    if (GetTempFileNameA(folder.c_str(), "nrv", 0, probe) == 0) return false;
+    return DeleteFileA(probe) != 0;
+}
+
 void WinPlatform::expandCopy(const std::string& from, const std::string& to) {
     // A file in the LZ library's compressed format is expanded, any other is
     // copied as it is. The target is only created once the source is open:
