@@ -132,4 +132,19 @@ TEST_F(UnwritableWinIniE2E, PositionStayOnTopAndPracticeListKeptAcrossThreeResta
     }
 }
 
+TEST_F(UnwritableWinIniE2E, InstallerIntroDelayGoesToTheUserFileToo) {
+    test::makeFolders("dist");
+    test::writeBytes("dist\\install.inf", "avidelay 250\r\n");
+    for (const char* delay : {"250", "300"}) {
+        started.push_back(
+            driver::start(driver::binFolder() + L"install.exe",
+                          L"/quiet /dir=\"" + (folder.path() / "target").wstring() + L"\"",
+                          (folder.path() / "dist").wstring()));
+        ASSERT_EQ(driver::waitForExit(started.back(), 30000), 0);
+        EXPECT_EQ(userValue("RavidiCyrAviDelay"), delay);  // the edition's key
+        test::writeBytes("dist\\install.inf", "avidelay 300\r\n");
+    }
+    EXPECT_EQ(test::readBytes(userSettingsFile()), "[Dictionary]\r\nRavidiCyrAviDelay=300\r\n");
+}
+
 }  // namespace
