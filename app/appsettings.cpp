@@ -1,9 +1,9 @@
-// appsettings.cpp — win.ini, section "Dictionary".
+// appsettings.cpp — the settings kept in section "Dictionary" (win.ini, or
+// the per-user file where win.ini cannot be written: settingsstore.h).
 #include "appsettings.h"
 
-#include <windows.h>
-
 #include "listfolders.h"
+#include "settingsstore.h"
 #include "uilanguage.h"
 #include "wordrecord.h"
 #include "wordstore.h"
@@ -11,8 +11,6 @@
 AppSettings appSettings;
 
 namespace {
-
-constexpr const char* kSection = "Dictionary";
 
 struct PositionKeys {
     const char* left;
@@ -24,26 +22,19 @@ const PositionKeys kPositionKeys[] = {
     {"WinPosLeftTranslate", "WinPosTopTranslate"}, {"WinPosLeftSearch", "WinPosTopSearch"},
 };
 
-void writeIniString(const char* key, const char* value) {
-    WriteProfileStringA(kSection, key, value);
-}
-
 }  // namespace
 
-int readIniInt(const char* key, int fallback) {
-    return static_cast<int>(GetProfileIntA(kSection, key, fallback));
-}
+int readIniInt(const char* key, int fallback) { return readSettingInt(key, fallback); }
 
-void writeIniInt(const char* key, int value) { writeIniString(key, std::to_string(value).c_str()); }
+void writeIniInt(const char* key, int value) { writeSettingInt(key, value); }
 
 SavedPosition& savedPosition(PositionKind kind) {
     return appSettings.positions[static_cast<int>(kind)];
 }
 
 void readPracticeListSettings() {
-    char name[149] = {};
-    GetProfileStringA(kSection, "PracticeList", "", name, sizeof name);
-    copyField(wordStore.currentListName, sizeof wordStore.currentListName, name);
+    copyField(wordStore.currentListName, sizeof wordStore.currentListName,
+              readSettingString("PracticeList", "").c_str());
     practiceLists.listId = readIniInt("ListID", 400);
 }
 
@@ -67,7 +58,7 @@ void writeExitSettings() {
     }
     writeIniInt("ClipSearch", appSettings.clipSearch);
     if (wordStore.currentListName[0]) {
-        writeIniString("PracticeList", wordStore.currentListName);
+        writeSettingString("PracticeList", wordStore.currentListName);
         writeIniInt("ListID", practiceLists.listId);
     }
 }

@@ -1,8 +1,8 @@
-// appsettings.h — the program-wide settings and flags, and win.ini.
+// appsettings.h — the program-wide settings and flags, and the keys they
+// are kept under in section "Dictionary".
 //
-// Every access to win.ini (section "Dictionary") goes through this module, so
-// that it can be redirected where the platform does not let a program write
-// win.ini.
+// Every key goes through the settings store (settingsstore.h): win.ini, or
+// the per-user file where the platform does not let the program write win.ini.
 #pragma once
 
 #include <string>
@@ -43,5 +43,6 @@ void readWindowSettings();
 // PracticeList with ListID when a list is current.
 void writeExitSettings();
 
+// Any number key of the section (for example the recorder's lastrecord_<name>).
 int readIniInt(const char* key, int fallback);
 void writeIniInt(const char* key, int value);

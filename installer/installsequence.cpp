@@ -98,11 +98,17 @@ std::string closingText(const std::string& closingFile) {
 
 InstallOutcome runInstallation(const InstallContext& context, const std::string& folderText) {
     InstallOutcome outcome;
-    // 1. The folder must exist or be made (one level); else the user may correct it.
+    // 1. The folder must exist or be made (one level), and take new files;
+    // else the user may correct it.
     std::string folder = folderText.empty() ? std::string() : context.platform.fullPath(folderText);
     if (folder.empty() || !makeFolder(folder)) {
         outcome.status = InstallStatus::InvalidFolder;
         outcome.error = kInvalidFolder;
+        return outcome;
+    }
+    if (!context.platform.canWriteInto(folder)) {
+        outcome.status = InstallStatus::InvalidFolder;
+        outcome.error = kFolderNotWritable;
         return outcome;
     }
     outcome.installFolder = withBackslash(folder);

@@ -7,12 +7,21 @@
 
 #include <vector>
 
+#include "settingsstore.h"
+
 std::string WinPlatform::fullPath(const std::string& folder) {
     DWORD n = GetFullPathNameA(folder.c_str(), 0, nullptr, nullptr);
     if (n == 0) return std::string();
     std::vector<char> path(n + 1);
     n = GetFullPathNameA(folder.c_str(), static_cast<DWORD>(path.size()), path.data(), nullptr);
     return n == 0 || n >= path.size() ? std::string() : std::string(path.data(), n);
+}
+
+bool WinPlatform::canWriteInto(const std::string& folder) {
+    // A new file of a name no other file has, made and removed again.
+    char probe[MAX_PATH];
+    if (GetTempFileNameA(folder.c_str(), "nrv", 0, probe) == 0) return false;
+    return DeleteFileA(probe) != 0;
 }
 
 void WinPlatform::expandCopy(const std::string& from, const std::string& to) {
@@ -48,7 +57,7 @@ std::vector<std::string> WinPlatform::matchingFiles(const std::string& folder,
 }
 
 void WinPlatform::writeIntroDelay(const std::string& key, const std::string& value) {
-    WriteProfileStringA("Dictionary", key.c_str(), value.c_str());
+    writeSettingString(key, value);  // win.ini, or the per-user file where it is refused
 }
 
 bool WinPlatform::setCurrentFolder(const std::string& folder) {

@@ -7,6 +7,7 @@
 class WinPlatform : public InstallPlatform {
    public:
     std::string fullPath(const std::string& folder) override;
+    bool canWriteInto(const std::string& folder) override;
     void expandCopy(const std::string& from, const std::string& to) override;
     void plainCopy(const std::string& from, const std::string& to) override;
     std::vector<std::string> matchingFiles(const std::string& folder,

@@ -350,7 +350,7 @@ TEST_F(InstallE2E, EnterStartsAndTheClosingTextFileIsShown) {
     EXPECT_EQ(test::readBytes((target / "ravidi.ini").string()), standardResult()["ravidi.ini"]);
 }
 
-TEST_F(InstallE2E, InvalidDirectoryKeepsWaiting) {
+TEST_F(InstallE2E, InvalidOrUnwritableDirectoryKeepsWaiting) {
     standardDistribution();
     driver::Program& install = startInstall();
     HWND window = waitForInstallWindow(install);
@@ -360,6 +360,14 @@ TEST_F(InstallE2E, InvalidDirectoryKeepsWaiting) {
     answer(install, L"Invalid Directory", L"Error", true);
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, kStart)));
     EXPECT_FALSE(fs::exists(target));
+    // A folder that exists but takes no new file, not even from root: sysfs.
+    setField(window, L"Z:\\sys\\kernel");
+    click(window, kStart);
+    answer(install,
+           L"Invalid Directory\n\nThe program cannot write its files in this directory.\n"
+           L"Choose another directory.",
+           L"Error", true);
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, kStart)));
     setField(window, target.wstring());
     click(window, kStart);
     answer(install, L"Install Finished ", L"Install");

@@ -18,8 +18,8 @@ struct Report {
     UINT message;
     WORD code;
     HWND from;
-    UINT key;          // reportedKey() while the report was handled
-    DWORD selection;   // EM_GETSEL of the field while the report was handled
+    UINT key;         // reportedKey() while the report was handled
+    DWORD selection;  // EM_GETSEL of the field while the report was handled
 };
 std::vector<Report> reports;
 int buttonClicks = 0;
@@ -45,7 +45,8 @@ LRESULT CALLBACK parentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 // before the options', so it runs after them).
 std::vector<UINT> reachedField;
 LRESULT CALLBACK fieldRecorder(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
-    if (msg == WM_RBUTTONUP || msg == WM_CONTEXTMENU || msg == WM_KEYUP) reachedField.push_back(msg);
+    if (msg == WM_RBUTTONUP || msg == WM_CONTEXTMENU || msg == WM_KEYUP)
+        reachedField.push_back(msg);
     return DefSubclassProc(hwnd, msg, wp, lp);
 }
 

@@ -28,6 +28,7 @@ class FakePlatform : public InstallPlatform {
     std::string fullPath(const std::string& folder) override {
         return std::filesystem::absolute(nativePath(folder)).string();
     }
+    bool canWriteInto(const std::string&) override { return !refuseWrites; }
     void expandCopy(const std::string& from, const std::string& to) override {
         copies.push_back("expand " + from + " -> " + to);
         copy(from, to);
@@ -58,6 +59,7 @@ class FakePlatform : public InstallPlatform {
 
     std::vector<std::string> copies, introDelays;
     std::vector<ShortcutSpec> shortcuts;
+    bool refuseWrites = false;  // as a folder the user may not write in
 
    private:
     static void copy(const std::string& from, const std::string& to) {
