@@ -21,10 +21,11 @@ struct LoadedText {
     std::string shownBytes() const { return std::string(bytes.c_str()); }
 };
 
-// Texts beyond this size are not loaded: the text box lays out every line
-// when it gets its text, which under Wine took about 0.5 s a megabyte on an
-// idle machine (2 s on a busy one), and a text to be read word by word is
-// seldom longer than a book of a megabyte or two.
+// Texts beyond this size are not loaded (the old text stays and a message
+// says why): the text box lays out every line when it gets its text, which
+// under Wine took 1.4 to 2 s a megabyte of 80-character lines here, so a
+// larger text would hold the program for longer than anyone waits. A text
+// to be read word by word is seldom longer than a book of a megabyte or two.
 constexpr int32_t kMaxLoadedTextSize = 4 * 1024 * 1024;
 
 enum class TextLoad {
