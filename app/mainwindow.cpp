@@ -15,6 +15,7 @@
 #include "languagepair.h"
 #include "pairicons.h"
 #include "searchwindow.h"
+#include "textsearchwindow.h"
 #include "toolwindow.h"
 #include "uilanguage.h"
 #include "uioffsets.h"
@@ -160,7 +161,7 @@ void onCommand(HWND hwnd, int id, HWND, UINT) {
         case IDM_ABOUT: showAboutBox(hwnd); return;
         case IDM_STAY_ON_TOP: toggleStayOnTop(hwnd); return;
         case IDM_SEARCH: openSearchWindow(); return;
-        case IDM_TEXT_SEARCH:
+        case IDM_TEXT_SEARCH: openTextSearchWindow(); return;
         case IDM_ADD_WORDS:
         case IDM_PRACTICE:
         case IDM_LIST_EDITOR:

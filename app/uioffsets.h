@@ -97,5 +97,6 @@ enum Offset : int {
     kTextSearchHelpKey = 93,  // "Search words in textfile"
     kCharacterSetTitle = 94,  // "Character set"
     // Texts this program adds after the edition's own block.
+    kTextTooLarge = 98,  // "This file is too large to be shown (more than %d MB).   "
 };
 }  // namespace ui
