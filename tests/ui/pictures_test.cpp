@@ -3,8 +3,9 @@
 // installer icon from install.exe, logo.bmp from a file, and dict.avi played
 // in a video window.
 #include <gtest/gtest.h>
-#include <vfw.h>
 #include <windows.h>
+// vfw.h needs the types of windows.h.
+#include <vfw.h>
 
 #include <cmath>
 #include <string>
