@@ -2,6 +2,7 @@
 #include "installpaint.h"
 
 #include "drawing.h"
+#include "installmessage.h"
 #include "widetext.h"
 
 namespace {
@@ -36,7 +37,7 @@ void drawSystemText(HDC dc, const std::wstring& text, RECT r, UINT format) {
 
 void drawTitle(HDC dc, HFONT font, const std::string& text, RECT r) {
     HGDIOBJ old = SelectObject(dc, font);
-    drawRaisedText(dc, toWide(text, CP_ACP), r, DT_SINGLELINE | DT_NOPREFIX);
+    drawRaisedText(dc, installText(text), r, DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old);
 }
 
@@ -102,7 +103,7 @@ void ProgressPainter::stepStarted(ReverseStep step) {
     if (!statusLinesOn_) return;
     WindowDc w(window_);
     const int right = step == ReverseStep::SortingTo ? 400 : 480;
-    drawSystemText(w.dc, toWide(reverseStepName(step), CP_ACP),
+    drawSystemText(w.dc, installText(reverseStepName(step)),
                    RECT{30, statusRow_, right, statusRow_ + 30}, DT_LEFT | DT_SINGLELINE);
 }
 

@@ -10,7 +10,7 @@
 #include "installmessage.h"
 #include "installpaint.h"
 #include "installsequence.h"
-#include "widetext.h"
+#include "widepath.h"
 #include "windowview.h"
 #include "winplatform.h"
 
@@ -20,8 +20,8 @@ struct InstallWindow {
     HWND hwnd{};
     HFONT titleFont{};
     ScriptSettings settings;
-    std::string sourceFolder;
-    std::string initialFolder;
+    FilePath sourceFolder;
+    std::wstring initialFolder;
     WNDPROC fieldProc{};
     bool installing = false;  // Start runs to its end; nothing else acts meanwhile
 };
@@ -75,18 +75,19 @@ void createControls(HWND hwnd, HINSTANCE instance) {
     SetWindowPos(GetDlgItem(hwnd, kPanel), HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     HWND field = GetDlgItem(hwnd, kFolderField);
-    SetWindowTextW(field, toWide(g.initialFolder, CP_ACP).c_str());
+    SetWindowTextW(field, g.initialFolder.c_str());
     g.fieldProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(folderFieldProc)));
 }
 
-std::string folderFieldText(HWND hwnd) {
+// The folder as typed, exactly: any folder the system can name will do.
+FilePath folderFieldText(HWND hwnd) {
     HWND field = GetDlgItem(hwnd, kFolderField);
     int n = GetWindowTextLengthW(field);
     std::wstring text(static_cast<size_t>(n) + 1, L'\0');
     n = GetWindowTextW(field, &text[0], n + 1);
     text.resize(static_cast<size_t>(n));
-    return toBytes(text, CP_ACP);
+    return pathOfWide(text);
 }
 
 void onStart(HWND hwnd) {
@@ -175,10 +176,10 @@ LRESULT CALLBACK installWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
 }  // namespace
 
 int runInstallWindow(HINSTANCE instance, int show, const ScriptSettings& settings,
-                     const std::string& sourceFolder, const std::string& folderOverride) {
+                     const FilePath& sourceFolder, const std::wstring& initialFolder) {
     g.settings = settings;
     g.sourceFolder = sourceFolder;
-    g.initialFolder = folderOverride.empty() ? settings.defaultFolder : folderOverride;
+    g.initialFolder = initialFolder;
     g.titleFont = createTitleFont();
 
     WNDCLASSEXW wc = {sizeof wc};
