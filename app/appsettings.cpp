@@ -1,9 +1,9 @@
-// appsettings.cpp — win.ini, section "Dictionary".
+// appsettings.cpp — the settings kept in section "Dictionary" (win.ini, or
+// the per-user file where win.ini cannot be written: settingsstore.h).
 #include "appsettings.h"
 
-#include <windows.h>
-
 #include "listfolders.h"
+#include "settingsstore.h"
 #include "uilanguage.h"
 #include "wordrecord.h"
 #include "wordstore.h"
@@ -11,8 +11,6 @@
 AppSettings appSettings;
 
 namespace {
-
-constexpr const char* kSection = "Dictionary";
 
 struct PositionKeys {
     const char* left;
@@ -24,26 +22,19 @@ const PositionKeys kPositionKeys[] = {
     {"WinPosLeftTranslate", "WinPosTopTranslate"}, {"WinPosLeftSearch", "WinPosTopSearch"},
 };
 
-void writeIniString(const char* key, const char* value) {
-    WriteProfileStringA(kSection, key, value);
-}
-
 }  // namespace
 
-int readIniInt(const char* key, int fallback) {
-    return static_cast<int>(GetProfileIntA(kSection, key, fallback));
-}
+int readIniInt(const char* key, int fallback) { return readSettingInt(key, fallback); }
 
-void writeIniInt(const char* key, int value) { writeIniString(key, std::to_string(value).c_str()); }
+void writeIniInt(const char* key, int value) { writeSettingInt(key, value); }
 
 SavedPosition& savedPosition(PositionKind kind) {
     return appSettings.positions[static_cast<int>(kind)];
 }
 
 void readPracticeListSettings() {
-    char name[149] = {};
-    GetProfileStringA(kSection, "PracticeList", "", name, sizeof name);
-    copyField(wordStore.currentListName, sizeof wordStore.currentListName, name);
+    copyField(wordStore.currentListName, sizeof wordStore.currentListName,
+              readSettingString("PracticeList", "").c_str());
     practiceLists.listId = readIniInt("ListID", 400);
 }
 
@@ -51,8 +42,8 @@ void readWindowSettings() {
     appSettings.aviDelay = readIniInt(uiBytes(15).c_str(), 0);
     appSettings.stayOnTop = readIniInt("StayOnTop", 0);
     for (int k = 0; k < static_cast<int>(PositionKind::Count); ++k) {
-        appSettings.positions[k].left = readIniInt(kPositionKeys[k].left, 9999);
-        appSettings.positions[k].top = readIniInt(kPositionKeys[k].top, 9999);
+        appSettings.positions[k].left = readIniInt(kPositionKeys[k].left, kNoSavedPosition);
+        appSettings.positions[k].top = readIniInt(kPositionKeys[k].top, kNoSavedPosition);
     }
     appSettings.clipSearch = readIniInt("ClipSearch", 0);
 }
@@ -61,13 +52,13 @@ void writeExitSettings() {
     writeIniInt("StayOnTop", appSettings.stayOnTop);
     for (int k = 0; k < static_cast<int>(PositionKind::Count); ++k) {
         const SavedPosition& p = appSettings.positions[k];
-        if (p.top == 9999) continue;
+        if (p.top == kNoSavedPosition) continue;
         writeIniInt(kPositionKeys[k].left, p.left);
         writeIniInt(kPositionKeys[k].top, p.top);
     }
     writeIniInt("ClipSearch", appSettings.clipSearch);
     if (wordStore.currentListName[0]) {
-        writeIniString("PracticeList", wordStore.currentListName);
+        writeSettingString("PracticeList", wordStore.currentListName);
         writeIniInt("ListID", practiceLists.listId);
     }
 }

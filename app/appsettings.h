@@ -1,8 +1,8 @@
-// appsettings.h — the program-wide settings and flags, and win.ini.
+// appsettings.h — the program-wide settings and flags, and the keys they
+// are kept under in section "Dictionary".
 //
-// Every access to win.ini (section "Dictionary") goes through this module, so
-// that it can be redirected where the platform does not let a program write
-// win.ini.
+// Every key goes through the settings store (settingsstore.h): win.ini, or
+// the per-user file where the platform does not let the program write win.ini.
 #pragma once
 
 #include <string>
@@ -10,9 +10,12 @@
 // The window kinds whose positions are kept, in the order of their keys.
 enum class PositionKind { Main, Practise, Makelist, Add, Translate, Search, Count, None };
 
+// A saved top of this value means that no position is kept.
+constexpr int kNoSavedPosition = 9999;
+
 struct SavedPosition {
-    int left = 9999;
-    int top = 9999;  // 9999: no position kept
+    int left = kNoSavedPosition;
+    int top = kNoSavedPosition;
 };
 
 struct AppSettings {
@@ -40,5 +43,6 @@ void readWindowSettings();
 // PracticeList with ListID when a list is current.
 void writeExitSettings();
 
+// Any number key of the section (for example the recorder's lastrecord_<name>).
 int readIniInt(const char* key, int fallback);
 void writeIniInt(const char* key, int value);

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "textconv.h"
 #include "uilanguage.h"
+#include "widetext.h"
 
 std::wstring helpPageFor(const std::wstring& helpFile, const wchar_t* keyword) {
     size_t dot = helpFile.rfind(L'.');

@@ -6,16 +6,19 @@
 
 #include "aboutbox.h"
 #include "appsettings.h"
-#include "catalogue.h"
+#include "controltable.h"
 #include "drawing.h"
 #include "fonts.h"
 #include "help.h"
-#include "messagebox.h"
+#include "ids.h"
+#include "languagemenu.h"
+#include "languagepair.h"
 #include "pairicons.h"
 #include "searchwindow.h"
-#include "textconv.h"
 #include "toolwindow.h"
 #include "uilanguage.h"
+#include "uioffsets.h"
+#include "widetext.h"
 #include "wordstore.h"
 
 namespace {
@@ -25,7 +28,6 @@ struct MainWindow {
     int colourDepth = 0;
     HBITMAP logo = nullptr, logoMask = nullptr;
     SIZE logoSize = {};
-    int checkedMenuId = 0;  // the Language item with the check mark, 0 for none
 };
 MainWindow g;
 
@@ -35,27 +37,16 @@ constexpr RECT kNameRect = {140, 102, 560, 160};
 constexpr RECT kToNameRect = {140, 172, 560, 230};
 constexpr POINT kFromIconAt = {60, 107}, kToIconAt = {60, 177};
 
-struct ButtonSpec {
-    int id;
-    int textOffset;  // -1: the fixed text "Record"
-    RECT rect;       // left, top, width, height
+constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_MULTILINE;
+const ControlSpec kButtons[] = {
+    {IDM_ADD_WORDS, L"BUTTON", ControlText::ui(ui::kAddWordsButton), 10, 280, 120, 30, kButton},
+    {IDM_LIST_EDITOR, L"BUTTON", ControlText::ui(ui::kCreatePracticeList), 150, 280, 120, 30,
+     kButton},
+    {IDM_PRACTICE, L"BUTTON", ControlText::ui(ui::kStartPractice), 290, 280, 120, 30, kButton},
+    {IDM_SEARCH, L"BUTTON", ControlText::ui(ui::kSearchButton), 430, 280, 120, 30, kButton},
 };
-const ButtonSpec kButtons[] = {
-    {cmd::kAddWords, 77, {10, 280, 120, 30}},
-    {cmd::kListEditor, 80, {150, 280, 120, 30}},
-    {cmd::kPractice, 78, {290, 280, 120, 30}},
-    {cmd::kSearch, 79, {430, 280, 120, 30}},
-};
-const ButtonSpec kRecordButton = {cmd::kRecord, -1, {10, 240, 120, 30}};
-
-void createButton(HWND parent, const ButtonSpec& b) {
-    std::wstring text = b.textOffset >= 0 ? uiText(b.textOffset) : L"Record";
-    HWND button = CreateWindowW(
-        L"BUTTON", text.c_str(), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_MULTILINE, b.rect.left,
-        b.rect.top, b.rect.right, b.rect.bottom, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.id)), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(sharedFonts.buttonFont), TRUE);
-}
+// Present in record mode only.
+const ControlSpec kRecordButton[] = {{IDM_RECORD, L"BUTTON", L"Record", 10, 240, 120, 30, kButton}};
 
 // logo.bmp with a mask: its top-left colour is transparent, and those
 // pixels turn black in the bitmap so that AND-mask then OR-bitmap draws it.
@@ -81,48 +72,24 @@ void releaseLogo() {
 }
 
 void setStayOnTopCheck(HWND hwnd) {
-    CheckMenuItem(GetMenu(hwnd), cmd::kStayOnTop,
+    CheckMenuItem(GetMenu(hwnd), IDM_STAY_ON_TOP,
                   MF_BYCOMMAND | (appSettings.stayOnTop == 1 ? MF_CHECKED : MF_UNCHECKED));
 }
 
 BOOL onCreate(HWND hwnd, LPCREATESTRUCT) {
     g.hwnd = hwnd;
+    setMainWindow(hwnd);
     loadPairIcons();
     HDC screen = GetDC(nullptr);
     g.colourDepth = GetDeviceCaps(screen, PLANES) * GetDeviceCaps(screen, BITSPIXEL);
     ReleaseDC(nullptr, screen);
     if (g.colourDepth > 15) loadLogo();
     readWindowSettings();
-    for (const ButtonSpec& b : kButtons) createButton(hwnd, b);
-    if (appSettings.recordMode) createButton(hwnd, kRecordButton);
-    applyStayOnTop(hwnd);
+    createControls(hwnd, kButtons, {0, 0}, sharedFonts.buttonFont);
+    if (appSettings.recordMode) createControls(hwnd, kRecordButton, {0, 0}, sharedFonts.buttonFont);
+    placeToolWindow(hwnd, PositionKind::Main);
     setStayOnTopCheck(hwnd);
-    const SavedPosition& p = savedPosition(PositionKind::Main);
-    if (p.top != 9999)
-        SetWindowPos(hwnd, nullptr, p.left, p.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
-}
-
-// A vertical gradient of 64 greens from 200 down to 11 (one pen when the
-// screen has fewer than 24 bits), and a dark line along the top.
-void paintBackground(HDC dc, const RECT& client) {
-    HPEN pens[64];
-    for (int i = 0; i < 64; ++i) pens[i] = CreatePen(PS_SOLID, 1, RGB(0, 200 - 3 * i, 0));
-    HGDIOBJ old = SelectObject(dc, pens[0]);
-    const int height = client.bottom;
-    for (int y = 0; y < height; ++y) {
-        SelectObject(dc, pens[g.colourDepth < 24 ? 32 : y * 63 / height]);
-        MoveToEx(dc, 0, y, nullptr);
-        LineTo(dc, client.right, y);
-    }
-    HPEN top = CreatePen(PS_SOLID, 1, RGB(25, 25, 25));
-    SelectObject(dc, top);
-    MoveToEx(dc, 0, 0, nullptr);
-    LineTo(dc, client.right, 0);
-    SelectObject(dc, old);
-    DeleteObject(top);
-    for (HPEN p : pens) DeleteObject(p);
 }
 
 void paintLogo(HDC dc) {
@@ -130,59 +97,39 @@ void paintLogo(HDC dc) {
 }
 
 void drawText(HDC dc, HFONT font, const std::wstring& text, const RECT& rect) {
-    HGDIOBJ old = SelectObject(dc, font);
+    SelectedObject selected(dc, font);
     drawRaisedText(dc, text, rect, DT_SINGLELINE | DT_LEFT | DT_NOPREFIX);
-    SelectObject(dc, old);
 }
 
+void drawDarkTopLine(HDC dc, const RECT& client) {
+    HPEN line = CreatePen(PS_SOLID, 1, RGB(25, 25, 25));
+    {
+        SelectedObject selected(dc, line);
+        MoveToEx(dc, 0, 0, nullptr);
+        LineTo(dc, client.right, 0);
+    }
+    DeleteObject(line);
+}
+
+// A vertical gradient of greens (one shade on screens of fewer than 24
+// bits) under a dark top line; the icons; the logo, or the title; the names.
 void onPaint(HWND hwnd) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    PaintDc paint(hwnd);
+    const HDC dc = paint.dc;
     RECT client;
     GetClientRect(hwnd, &client);
-    paintBackground(dc, client);
+    fillGradient(dc, client, GradientHue::Green, g.colourDepth >= 24);
+    drawDarkTopLine(dc, client);
     if (pairIcons.from) DrawIcon(dc, kFromIconAt.x, kFromIconAt.y, pairIcons.from);
     if (pairIcons.to) DrawIcon(dc, kToIconAt.x, kToIconAt.y, pairIcons.to);
     SetBkMode(dc, TRANSPARENT);
     if (g.colourDepth > 15 && g.logo)
         paintLogo(dc);
     else
-        drawText(dc, sharedFonts.titleFont, uiText(74), kTitleRect);
+        drawText(dc, sharedFonts.titleFont, uiText(ui::kProgramTitle), kTitleRect);
     if (const LanguagePair* p = currentPair()) {
         drawText(dc, sharedFonts.pairFont, toWide(p->name, uiCodePage()), kNameRect);
         drawText(dc, sharedFonts.pairFont, toWide(p->toName, uiCodePage()), kToNameRect);
-    }
-    EndPaint(hwnd, &ps);
-}
-
-HMENU languageMenu() { return GetSubMenu(GetMenu(g.hwnd), 1); }
-
-void moveCheckTo(int menuId) {
-    if (g.checkedMenuId)
-        CheckMenuItem(languageMenu(), g.checkedMenuId, MF_BYCOMMAND | MF_UNCHECKED);
-    g.checkedMenuId = menuId;
-    if (menuId) CheckMenuItem(languageMenu(), menuId, MF_BYCOMMAND | MF_CHECKED);
-}
-
-// The pair becomes current: recorded in the settings file, its word files
-// open, its icons shown.
-void makeCurrent(LanguagePair* pair) {
-    moveCheckTo(pair->menuId);
-    catalogue.currentPair = pair;
-    selectPair();
-    if (!wordStore.dictionaryFile) exitDictionaryMissing(g.hwnd, dictionaryPath());
-    loadPairIcons();
-    InvalidateRect(g.hwnd, nullptr, FALSE);
-}
-
-// A click on either icon swaps the direction of the pair.
-void swapDirection() {
-    const LanguagePair* now = currentPair();
-    for (LanguagePair* p = catalogue.head; p; p = p->next) {
-        if (std::string(p->toName) == now->name && std::string(p->name) == now->toName) {
-            makeCurrent(p);
-            return;
-        }
     }
 }
 
@@ -190,34 +137,34 @@ void onLButtonDown(HWND, BOOL, int x, int y, UINT) {
     bool inColumn = x >= kFromIconAt.x && x <= kFromIconAt.x + 31;
     bool inFrom = y >= kFromIconAt.y && y <= kFromIconAt.y + 31;
     bool inTo = y >= kToIconAt.y && y <= kToIconAt.y + 31;
-    if (inColumn && (inFrom || inTo) && currentPair()) swapDirection();
+    if (inColumn && (inFrom || inTo)) swapDirection();
 }
 
 void toggleStayOnTop(HWND hwnd) {
-    UINT state = GetMenuState(GetMenu(hwnd), cmd::kStayOnTop, MF_BYCOMMAND);
+    UINT state = GetMenuState(GetMenu(hwnd), IDM_STAY_ON_TOP, MF_BYCOMMAND);
     appSettings.stayOnTop = (state & MF_CHECKED) ? 0 : 1;
     setStayOnTopCheck(hwnd);
     applyStayOnTop(hwnd);
 }
 
 void onCommand(HWND hwnd, int id, HWND, UINT) {
-    if (id >= cmd::kFirstPair && id < cmd::kFirstPair + catalogue.size) {
-        choosePairByMenuId(id);
-        return;
-    }
+    if (isPairCommand(id)) return choosePairByMenuId(id);
     switch (id) {
-        case cmd::kExit: DestroyWindow(hwnd); return;
-        case cmd::kHelp: openHelp(hwnd, nullptr); return;
-        case cmd::kAbout: showAboutBox(hwnd); return;
-        case cmd::kStayOnTop: toggleStayOnTop(hwnd); return;
-        case cmd::kSearch:
-            if (!appSettings.toolWindowOpen) openSearchWindow();
+        case IDM_EXIT:
+            // An open tool window closes the way it always does (a changed
+            // dictionary is re-sorted, its position kept) before the program ends.
+            closeOpenToolWindow();
+            DestroyWindow(hwnd);
             return;
-        case cmd::kTextSearch:
-        case cmd::kAddWords:
-        case cmd::kPractice:
-        case cmd::kListEditor:
-        case cmd::kRecord:
+        case IDM_HELP: openHelp(hwnd, nullptr); return;
+        case IDM_ABOUT: showAboutBox(hwnd); return;
+        case IDM_STAY_ON_TOP: toggleStayOnTop(hwnd); return;
+        case IDM_SEARCH: openSearchWindow(); return;
+        case IDM_TEXT_SEARCH:
+        case IDM_ADD_WORDS:
+        case IDM_PRACTICE:
+        case IDM_LIST_EDITOR:
+        case IDM_RECORD:
             // The other tool windows are not built yet: these commands do nothing.
             return;
     }
@@ -233,6 +180,7 @@ void onDestroy(HWND hwnd) {
     closeWordFiles();
     deleteSharedFonts();
     g = MainWindow{};
+    setMainWindow(nullptr);
     PostQuitMessage(0);
 }
 
@@ -250,44 +198,18 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-HWND mainWindow() { return g.hwnd; }
-
 HWND createMainWindow(int showCommand) {
-    static std::wstring menuName;  // the class keeps a pointer to it
+    static std::wstring menuName;  // the registered class keeps a pointer to it
     menuName = resourceName("NORVA");
     if (!registerToolClass(L"norva", mainWindowProc, menuName.c_str())) return nullptr;
     int height = 332 + GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU);
     POINT at = centredOnScreen(kOuterWidth, height);
-    HWND hwnd = CreateWindowExW(
-        0, L"norva", uiText(74).c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-        at.x, at.y, kOuterWidth, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND hwnd =
+        CreateWindowExW(0, L"norva", uiText(ui::kProgramTitle).c_str(),
+                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, at.x, at.y,
+                        kOuterWidth, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!hwnd) return nullptr;
     ShowWindow(hwnd, showCommand);
     UpdateWindow(hwnd);
     return hwnd;
-}
-
-void buildLanguageMenu() {
-    HMENU popup = CreatePopupMenu();
-    int k = 0;
-    for (LanguagePair* p = catalogue.head; p; p = p->next, ++k) {
-        if (k == catalogue.size / 2 && k > 0) AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-        p->menuId = cmd::kFirstPair + k;
-        std::wstring text = toWide(p->name, uiCodePage()) + L"\t" + toWide(p->toName, uiCodePage());
-        AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(p->menuId), text.c_str());
-    }
-    InsertMenuW(GetMenu(g.hwnd), 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
-                uiText(76).c_str());
-    for (LanguagePair* p = catalogue.head; p; p = p->next) {
-        if (p->selected == 1) {
-            moveCheckTo(p->menuId);
-            break;
-        }
-    }
-    DrawMenuBar(g.hwnd);
-}
-
-void choosePairByMenuId(int menuId) {
-    for (LanguagePair* p = catalogue.head; p; p = p->next)
-        if (p->menuId == menuId) return makeCurrent(p);
 }

@@ -1,9 +1,9 @@
 // messagebox.cpp — message boxes, the fatal exit and the core's message sink.
 #include "messagebox.h"
 
-#include "mainwindow.h"
-#include "textconv.h"
+#include "toolwindow.h"
 #include "uilanguage.h"
+#include "widetext.h"
 #include "wordstore.h"
 
 namespace {

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "languagepair.h"
-#include "textconv.h"
 #include "uilanguage.h"
 #include "widepath.h"
 

@@ -2,45 +2,42 @@
 // counter and a turning clock while the dictionary is re-sorted.
 #include "sortingwindow.h"
 
-#include <windowsx.h>
-
 #include "appsettings.h"
 #include "drawing.h"
 #include "languagepair.h"
-#include "mainwindow.h"
 #include "messagebox.h"
+#include "progresswindow.h"
 #include "resort.h"
-#include "textconv.h"
 #include "toolwindow.h"
 #include "uilanguage.h"
+#include "uioffsets.h"
+#include "widetext.h"
 #include "wordstore.h"
 
 namespace {
 
-constexpr int kWidth = 350, kHeight = 120;
-constexpr RECT kPairRect = {0, 5, 350, 30};
-constexpr RECT kTextRect = {0, 25, 350, 120};
-constexpr RECT kCounterRect = {110, 65, 270, 95};
 constexpr POINT kClockAt = {10, 5};
 constexpr int kClockSize = 30, kFrames = 12;
-
-CounterObserver counterObserver = nullptr;
 
 // Draws the re-sort's progress straight onto the window: no message is
 // handled while the sort runs.
 class SortingProgress : public ResortProgress {
    public:
-    explicit SortingProgress(HWND window) : window_(window), dc_(GetDC(window)) {
+    explicit SortingProgress(HWND window) : window_(window) {
+        WindowDc window_dc(window);
+        if (!window_dc.dc) return;  // no window: the sort runs without pictures
         HINSTANCE instance = GetModuleHandleW(nullptr);
         for (int k = 0; k < kFrames; ++k) {
             frames_[k] = LoadBitmapW(instance, MAKEINTRESOURCEW(k + 1));
             masks_[k] = frames_[k] ? makeTransparentMask(frames_[k], RGB(255, 255, 255)) : nullptr;
         }
-        background_ = CreateCompatibleBitmap(dc_, kClockSize, kClockSize);
-        HDC saved = CreateCompatibleDC(dc_);
-        HGDIOBJ old = SelectObject(saved, background_);
-        BitBlt(saved, 0, 0, kClockSize, kClockSize, dc_, kClockAt.x, kClockAt.y, SRCCOPY);
-        SelectObject(saved, old);
+        background_ = CreateCompatibleBitmap(window_dc.dc, kClockSize, kClockSize);
+        HDC saved = CreateCompatibleDC(window_dc.dc);
+        {
+            SelectedObject selected(saved, background_);
+            BitBlt(saved, 0, 0, kClockSize, kClockSize, window_dc.dc, kClockAt.x, kClockAt.y,
+                   SRCCOPY);
+        }
         DeleteDC(saved);
     }
     ~SortingProgress() override {
@@ -48,89 +45,57 @@ class SortingProgress : public ResortProgress {
             if (frames_[k]) DeleteObject(frames_[k]);
             if (masks_[k]) DeleteObject(masks_[k]);
         }
-        DeleteObject(background_);
-        ReleaseDC(window_, dc_);
+        if (background_) DeleteObject(background_);
     }
     void show(int labelOffset, int32_t count) override {
-        drawCounter(uiText(labelOffset) + L" " + std::to_wstring(count));
+        drawProgressCounter(window_, uiText(labelOffset) + L" " + std::to_wstring(count));
         drawNextFrame();
     }
 
    private:
-    void drawCounter(const std::wstring& line) {
-        RECT r = kCounterRect;
-        FillRect(dc_, &r, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-        SetBkMode(dc_, TRANSPARENT);
-        SetTextColor(dc_, RGB(50, 50, 50));
-        DrawTextW(dc_, line.c_str(), static_cast<int>(line.size()), &r,
-                  DT_SINGLELINE | DT_NOPREFIX);
-        if (counterObserver) counterObserver(line);
-    }
     // Saved background, then the frame's mask with AND and the frame with
     // OR, composed off screen and copied in one piece.
     void drawNextFrame() {
         if (!frames_[frame_]) return;
-        HDC compose = CreateCompatibleDC(dc_), source = CreateCompatibleDC(dc_);
-        HBITMAP canvas = CreateCompatibleBitmap(dc_, kClockSize, kClockSize);
-        HGDIOBJ oldCompose = SelectObject(compose, canvas);
-        HGDIOBJ oldSource = SelectObject(source, background_);
-        BitBlt(compose, 0, 0, kClockSize, kClockSize, source, 0, 0, SRCCOPY);
-        SelectObject(source, oldSource);
-        DeleteDC(source);
-        drawMasked(compose, 0, 0, frames_[frame_], masks_[frame_]);
-        BitBlt(dc_, kClockAt.x, kClockAt.y, kClockSize, kClockSize, compose, 0, 0, SRCCOPY);
-        SelectObject(compose, oldCompose);
+        WindowDc window(window_);
+        HDC compose = CreateCompatibleDC(window.dc), source = CreateCompatibleDC(window.dc);
+        HBITMAP canvas = CreateCompatibleBitmap(window.dc, kClockSize, kClockSize);
+        {
+            SelectedObject onCanvas(compose, canvas);
+            {
+                SelectedObject fromBackground(source, background_);
+                BitBlt(compose, 0, 0, kClockSize, kClockSize, source, 0, 0, SRCCOPY);
+            }
+            drawMasked(compose, 0, 0, frames_[frame_], masks_[frame_]);
+            BitBlt(window.dc, kClockAt.x, kClockAt.y, kClockSize, kClockSize, compose, 0, 0,
+                   SRCCOPY);
+        }
         DeleteObject(canvas);
+        DeleteDC(source);
         DeleteDC(compose);
         frame_ = (frame_ + 1) % kFrames;
     }
 
     HWND window_;
-    HDC dc_;
     HBITMAP frames_[kFrames] = {}, masks_[kFrames] = {};
     HBITMAP background_ = nullptr;
     int frame_ = 0;
 };
 
-BOOL onCreate(HWND hwnd, LPCREATESTRUCT) {
-    applyStayOnTop(hwnd);
-    return TRUE;
-}
-
-void onPaint(HWND hwnd) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
-    SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
-    if (const LanguagePair* p = currentPair()) {
-        std::wstring pairLine =
-            toWide(p->name, uiCodePage()) + L" - " + toWide(p->toName, uiCodePage());
-        drawEmbossedText(dc, pairLine, kPairRect, DT_SINGLELINE | DT_CENTER | DT_NOPREFIX);
-    }
-    RECT text = kTextRect;
-    SetTextColor(dc, RGB(0, 0, 0));
-    std::wstring note = uiText(71);
-    DrawTextW(dc, note.c_str(), static_cast<int>(note.size()), &text, DT_CENTER | DT_WORDBREAK);
-    SelectObject(dc, old);
-    EndPaint(hwnd, &ps);
-}
-
-LRESULT CALLBACK sortingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-        HANDLE_MSG(hwnd, WM_CREATE, onCreate);
-        HANDLE_MSG(hwnd, WM_PAINT, onPaint);
-    }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
 }  // namespace
 
-void setCounterObserver(CounterObserver observer) { counterObserver = observer; }
-
 HWND openSortingWindow() {
-    registerToolClass(L"sorting", sortingProc);
-    return createToolWindow({L"sorting", uiText(70), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                             kWidth, kHeight, false, nullptr, nullptr});
+    std::wstring pairLine;
+    if (const LanguagePair* p = currentPair())
+        pairLine = toWide(p->name, uiCodePage()) + L" - " + toWide(p->toName, uiCodePage());
+    return openProgressPopup(
+        {L"sorting",
+         uiText(ui::kSortTitle),
+         350,
+         120,
+         {{pairLine, {0, 5, 350, 30}, DT_SINGLELINE | DT_CENTER | DT_NOPREFIX}},
+         {{uiText(ui::kBeingSorted), {0, 25, 350, 120}, DT_CENTER | DT_WORDBREAK}},
+         {110, 65, 270, 95}});
 }
 
 bool resortInWindow(HWND sortingWindow) {
@@ -140,16 +105,16 @@ bool resortInWindow(HWND sortingWindow) {
         sorted = resortDictionary(&progress) == 0;
     }
     if (sorted) return true;
-    showMessageBox(sortingWindow, uiText(72), uiText(73), MB_OK | MB_ICONWARNING);
-    // The sorted words could not take the dictionary's place and the old file
-    // is gone with them: nothing is left to work on.
+    showMessageBox(sortingWindow, uiText(ui::kSortFailed), uiText(ui::kError),
+                   MB_OK | MB_ICONWARNING);
+    // The sorted file could not take the dictionary's place and the
+    // dictionary could not be opened again afterwards: nothing is left to
+    // work on.
     if (!wordStore.dictionaryFile) exitDictionaryMissing(mainWindow(), dictionaryPath());
     return false;
 }
 
-void closeSortingWindow(HWND sortingWindow) {
-    if (sortingWindow) DestroyWindow(sortingWindow);
-}
+void closeSortingWindow(HWND sortingWindow) { closeProgressPopup(sortingWindow); }
 
 void resortIfDirty() {
     if (appSettings.dictionaryDirty != 1) return;

@@ -10,11 +10,15 @@
 #include "catalogue.h"
 #include "collation.h"
 #include "commandline.h"
+#include "controltable.h"
 #include "fonts.h"
+#include "languagemenu.h"
 #include "listfolders.h"
 #include "mainwindow.h"
 #include "messagebox.h"
+#include "toolwindow.h"
 #include "uilanguage.h"
+#include "uioffsets.h"
 #include "uistrings.h"
 #include "wordstore.h"
 
@@ -52,15 +56,17 @@ bool startProgram(const std::string& arguments, int showCommand, int& exitCode) 
             L"No valid language found in language.ini   \n\nTry installing the program again.",
             L"Error");
     setUiStringLoader(uiBytesLoader);
+    setControlTextSource(uiText);
     setMessageSink(showCoreMessageBox);
 
     // A second instance ends at once, silently.
-    if (FindWindowW(L"norva", uiText(74).c_str())) return false;
+    if (FindWindowW(L"norva", uiText(ui::kProgramTitle).c_str())) return false;
 
     CommandLine commandLine = parseCommandLine(arguments);
     appSettings.recordMode = commandLine.recordMode ? 1 : 0;
 
-    if (loadCatalogue() != 0) exitWithMessage(nullptr, uiText(75), uiText(0));
+    if (loadCatalogue() != 0)
+        exitWithMessage(nullptr, uiText(ui::kSettingsFileMissing), uiText(ui::kDictionary));
     loadSelection();
     choosePairByPrefix(commandLine.pairPrefix);
     applyCollation(CollationOccasion::StartUp);

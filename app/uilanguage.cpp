@@ -6,7 +6,7 @@
 #include "codepage.h"
 #include "files.h"
 #include "textcase.h"
-#include "textconv.h"
+#include "widetext.h"
 
 UiLanguage uiLanguage;
 

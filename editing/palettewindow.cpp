@@ -6,9 +6,9 @@
 #include "fonts.h"
 #include "palette.h"
 #include "palettelayout.h"
-#include "textconv.h"
 #include "toolwindow.h"
 #include "uilanguage.h"
+#include "widetext.h"
 
 PaletteState palette;
 

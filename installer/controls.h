@@ -13,6 +13,3 @@ enum InstallControl {
     kFolderList = 301,
     kFolderField = 350,
 };
-
-// Enter in the folder field reaches the window as this notification of the field.
-constexpr unsigned kEnterNotification = 0x601;

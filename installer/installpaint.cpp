@@ -7,19 +7,13 @@
 
 namespace {
 
-constexpr int kPens = 64;
-constexpr int kShallowDisplayPen = 32;  // RGB(0,0,104): one colour on displays under 24 bits
-
 // A device context on the window for drawing outside its repaint, with the
 // background left transparent.
-class WindowDc {
+class TransparentDc : public WindowDc {
    public:
-    explicit WindowDc(HWND w) : window(w), dc(GetDC(w)) { SetBkMode(dc, TRANSPARENT); }
-    ~WindowDc() { ReleaseDC(window, dc); }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    HWND window;
-    HDC dc;
+    explicit TransparentDc(HWND window) : WindowDc(window) {
+        if (dc) SetBkMode(dc, TRANSPARENT);
+    }
 };
 
 void fill(HDC dc, RECT r, COLORREF colour) {
@@ -29,16 +23,13 @@ void fill(HDC dc, RECT r, COLORREF colour) {
 }
 
 void drawSystemText(HDC dc, const std::wstring& text, RECT r, UINT format) {
-    HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
-    SetTextColor(dc, RGB(255, 255, 255));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_NOPREFIX);
-    SelectObject(dc, old);
+    drawPlainText(dc, static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), RGB(255, 255, 255),
+                  {text, r, format | DT_NOPREFIX});
 }
 
 void drawTitle(HDC dc, HFONT font, const std::string& text, RECT r) {
-    HGDIOBJ old = SelectObject(dc, font);
+    SelectedObject selected(dc, font);
     drawRaisedText(dc, installText(text), r, DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
 }
 
 // Where the green part of the bar ends at each stage; 0 when none is green.
@@ -62,31 +53,20 @@ HFONT createTitleFont() {
 }
 
 void paintInstallWindow(HDC dc, const RECT& client, HFONT titleFont, const std::string& title) {
-    HPEN pens[kPens];
-    for (int k = 0; k < kPens; ++k) pens[k] = CreatePen(PS_SOLID, 1, RGB(0, 0, 200 - 3 * k));
-    const int height = client.bottom - client.top;
     const bool deep = GetDeviceCaps(dc, PLANES) * GetDeviceCaps(dc, BITSPIXEL) >= 24;
-    HGDIOBJ oldPen = SelectObject(dc, pens[0]);
-    for (int y = 0; y < height; ++y) {
-        SelectObject(dc, pens[deep ? y * (kPens - 1) / height : kShallowDisplayPen]);
-        MoveToEx(dc, client.left, y, nullptr);
-        LineTo(dc, client.right, y);
-    }
-    SelectObject(dc, oldPen);
-    for (HPEN pen : pens) DeleteObject(pen);
-
+    fillGradient(dc, client, GradientHue::Blue, deep);
     SetBkMode(dc, TRANSPARENT);
     drawTitle(dc, titleFont, title, RECT{30, 20, 480, 90});
 }
 
 void ProgressPainter::pairTitle(const std::string& name) {
-    WindowDc w(window_);
+    TransparentDc w(window_);
     drawTitle(w.dc, titleFont_, name, RECT{30, titleRow_, 480, titleRow_ + 40});
     titleRow_ += 50;
 }
 
 void ProgressPainter::bar(int percent) {
-    WindowDc w(window_);
+    TransparentDc w(window_);
     const int b = barRow_;
     HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
     RECT frame{30, b, 380, b + 20};
@@ -101,7 +81,7 @@ void ProgressPainter::bar(int percent) {
 
 void ProgressPainter::stepStarted(ReverseStep step) {
     if (!statusLinesOn_) return;
-    WindowDc w(window_);
+    TransparentDc w(window_);
     const int right = step == ReverseStep::SortingTo ? 400 : 480;
     drawSystemText(w.dc, installText(reverseStepName(step)),
                    RECT{30, statusRow_, right, statusRow_ + 30}, DT_LEFT | DT_SINGLELINE);
@@ -110,7 +90,7 @@ void ProgressPainter::stepStarted(ReverseStep step) {
 void ProgressPainter::stepDone() {
     if (!statusLinesOn_) return;
     {
-        WindowDc w(window_);
+        TransparentDc w(window_);
         drawSystemText(w.dc, L"Done.", RECT{300, statusRow_, 480, statusRow_ + 30},
                        DT_LEFT | DT_SINGLELINE);
     }
@@ -128,7 +108,7 @@ void ProgressPainter::skipStatusRow() {
 }
 
 void ProgressPainter::counter(int64_t value) {
-    WindowDc w(window_);
+    TransparentDc w(window_);
     RECT r{210, statusRow_, 290, statusRow_ + 16};
     fill(w.dc, r, RGB(0, 0, 104));
     drawSystemText(w.dc, std::to_wstring(value), r, DT_LEFT | DT_SINGLELINE);

@@ -97,14 +97,20 @@ std::string closingText(const std::string& closingFile) {
 
 InstallOutcome runInstallation(const InstallContext& context, const FilePath& folderText) {
     InstallOutcome outcome;
-    // 1. The folder must exist or be made (one level); else the user may correct it.
-    // What was typed is taken with a trailing "\": "d:" is the drive's root
-    // "d:\", not the folder that happens to be current on that drive.
+    // 1. The folder must exist or be made (one level), and take new files;
+    // else the user may correct it. What was typed is taken with a trailing
+    // "\": "d:" is the drive's root "d:\", not the folder that happens to be
+    // current on that drive.
     FilePath folder =
         folderText.empty() ? FilePath() : context.platform.fullPath(withBackslash(folderText));
     if (folder.empty() || !makeFolder(folder)) {
         outcome.status = InstallStatus::InvalidFolder;
         outcome.error = kInvalidFolder;
+        return outcome;
+    }
+    if (!context.platform.canWriteInto(folder)) {
+        outcome.status = InstallStatus::InvalidFolder;
+        outcome.error = kFolderNotWritable;
         return outcome;
     }
     outcome.installFolder = withBackslash(folder);

@@ -17,6 +17,9 @@
 #include "reverselist.h"
 
 constexpr const char* kInvalidFolder = "Invalid Directory";
+constexpr const char* kFolderNotWritable =
+    "Invalid Directory\n\nThe program cannot write its files in this directory.\n"
+    "Choose another directory.";
 constexpr const char* kCantOpenScript = "Can't open INSTALL.INF";
 constexpr const char* kCantOpenLanguageList = "Can't open LANGUAGE.CF";
 constexpr const char* kFinished = "Install Finished ";
@@ -38,6 +41,9 @@ class InstallPlatform {
     // The folder as a full path (a typed folder may be relative), as the
     // system names it; empty when there is none.
     virtual FilePath fullPath(const FilePath& folder) = 0;
+    // Whether a file can be created and deleted in the folder: the program
+    // writes its dictionaries, lists and sounds there.
+    virtual bool canWriteInto(const FilePath& folder) = 0;
     // Copies a file, expanding it when it is stored compressed.
     virtual void expandCopy(const FilePath& from, const FilePath& to) = 0;
     // Copies a file unchanged, replacing an existing one.

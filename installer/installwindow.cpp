@@ -5,12 +5,15 @@
 #include <windowsx.h>
 
 #include "controls.h"
+#include "controltable.h"
 #include "edition.h"
+#include "fieldoptions.h"
 #include "folderchooser.h"
 #include "installmessage.h"
 #include "installpaint.h"
 #include "installsequence.h"
 #include "widepath.h"
+#include "windowtext.h"
 #include "windowview.h"
 #include "winplatform.h"
 
@@ -22,18 +25,9 @@ struct InstallWindow {
     ScriptSettings settings;
     FilePath sourceFolder;
     std::wstring initialFolder;
-    WNDPROC fieldProc{};
     bool installing = false;  // Start runs to its end; nothing else acts meanwhile
 };
 InstallWindow g;
-
-struct ControlSpec {
-    int id;
-    const wchar_t* cls;
-    const wchar_t* text;
-    int x, y, width, height;
-    DWORD style, exStyle;
-};
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 // List boxes keep the height of the layout (no integral-height shrinking).
@@ -55,39 +49,20 @@ const ControlSpec kControls[] = {
     {kFolderList, L"LISTBOX", L"", 280, 280, 260, 180, kList, WS_EX_CLIENTEDGE},
 };
 
-// Enter in the folder field is Start; the key never reaches the field.
-LRESULT CALLBACK folderFieldProc(HWND field, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_KEYDOWN && wp == VK_RETURN) {
-        PostMessageW(GetParent(field), WM_COMMAND, MAKEWPARAM(kFolderField, kEnterNotification),
-                     reinterpret_cast<LPARAM>(field));
-        return 0;
-    }
-    if (msg == WM_CHAR && (wp == L'\r' || wp == L'\n')) return 0;
-    return CallWindowProcW(g.fieldProc, field, msg, wp, lp);
-}
-
-void createControls(HWND hwnd, HINSTANCE instance) {
-    for (const ControlSpec& c : kControls)
-        CreateWindowExW(c.exStyle, c.cls, c.text, c.style, c.x, c.y, c.width, c.height, hwnd,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
+void createWindowControls(HWND hwnd) {
+    createControls(hwnd, kControls, {0, 0}, nullptr);
     // The panel is the background of the other controls: below them, and
     // drawing only where they are not.
     SetWindowPos(GetDlgItem(hwnd, kPanel), HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     HWND field = GetDlgItem(hwnd, kFolderField);
     SetWindowTextW(field, g.initialFolder.c_str());
-    g.fieldProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(folderFieldProc)));
+    subclassField(field, {{VK_RETURN}});  // Enter in the folder field is Start
 }
 
 // The folder as typed, exactly: any folder the system can name will do.
 FilePath folderFieldText(HWND hwnd) {
-    HWND field = GetDlgItem(hwnd, kFolderField);
-    int n = GetWindowTextLengthW(field);
-    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-    n = GetWindowTextW(field, &text[0], n + 1);
-    text.resize(static_cast<size_t>(n));
-    return pathOfWide(text);
+    return pathOfWide(windowText(GetDlgItem(hwnd, kFolderField)));
 }
 
 void onStart(HWND hwnd) {
@@ -107,10 +82,10 @@ void onStart(HWND hwnd) {
     }
 }
 
-BOOL onCreate(HWND hwnd, LPCREATESTRUCT create) {
+BOOL onCreate(HWND hwnd, LPCREATESTRUCT) {
     g.hwnd = hwnd;
     CoInitialize(nullptr);  // the shell's link object, for the shortcut
-    createControls(hwnd, create->hInstance);
+    createWindowControls(hwnd);
     return TRUE;
 }
 
@@ -121,7 +96,7 @@ void onCommand(HWND hwnd, int id, HWND, UINT code) {
             if (code == BN_CLICKED) onStart(hwnd);
             break;
         case kFolderField:
-            if (code == kEnterNotification) onStart(hwnd);
+            if (code == kFieldKeyNotification) onStart(hwnd);
             break;
         case kStopButton:
             if (code == BN_CLICKED) DestroyWindow(hwnd);

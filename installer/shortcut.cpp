@@ -4,9 +4,10 @@
 // The link is made through the wide interface (IShellLinkW): its paths are
 // those of the file seam, so that a folder or program name of the edition's
 // code page reaches the link whatever the system's code page.
+#include <windows.h>
+
 #include <objidl.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <string>
 

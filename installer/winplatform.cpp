@@ -2,12 +2,13 @@
 #include "winplatform.h"
 
 #include <windows.h>
-// lzexpand.h needs the types of windows.h.
+
 #include <lzexpand.h>
 
 #include <vector>
 
 #include "files.h"
+#include "settingsstore.h"
 #include "widepath.h"
 
 namespace {
@@ -42,6 +43,13 @@ FilePath WinPlatform::fullPath(const FilePath& folder) {
     std::vector<wchar_t> path(n + 1);
     n = GetFullPathNameW(name.c_str(), static_cast<DWORD>(path.size()), path.data(), nullptr);
     return n == 0 || n >= path.size() ? FilePath() : pathOfWide(std::wstring(path.data(), n));
+}
+
+bool WinPlatform::canWriteInto(const FilePath& folder) {
+    // A new file of a name no other file has, made and removed again.
+    wchar_t probe[MAX_PATH];
+    if (GetTempFileNameW(widePath(folder).c_str(), L"nrv", 0, probe) == 0) return false;
+    return DeleteFileW(probe) != 0;
 }
 
 void WinPlatform::expandCopy(const FilePath& from, const FilePath& to) {
@@ -80,7 +88,7 @@ std::vector<FilePath> WinPlatform::matchingFiles(const FilePath& folder,
 }
 
 void WinPlatform::writeIntroDelay(const std::string& key, const std::string& value) {
-    WriteProfileStringA("Dictionary", key.c_str(), value.c_str());
+    writeSettingString(key, value);  // win.ini, or the per-user file where it is refused
 }
 
 bool WinPlatform::setCurrentFolder(const FilePath& folder) {

@@ -8,6 +8,7 @@
 class WinPlatform : public InstallPlatform {
    public:
     FilePath fullPath(const FilePath& folder) override;
+    bool canWriteInto(const FilePath& folder) override;
     void expandCopy(const FilePath& from, const FilePath& to) override;
     void plainCopy(const FilePath& from, const FilePath& to) override;
     std::vector<FilePath> matchingFiles(const FilePath& folder,

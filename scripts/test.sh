@@ -31,6 +31,8 @@ mkdir -p build/fakebin
 printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"$NORVA_XDG_LOG"\n' >build/fakebin/xdg-open
 chmod +x build/fakebin/xdg-open
 export PATH="$PWD/build/fakebin:$PATH" NORVA_XDG_LOG="$PWD/build/xdg-open.log"
+# Every fixture is made here: a test that finds one missing fails.
+export NORVA_FIXTURES_REQUIRED=1
 source scripts/wine-session.sh
 wine_session_start
 run_ctest build/win -j 1

@@ -10,7 +10,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
-// shellapi.h needs the types of windows.h.
+
 #include <shellapi.h>
 
 namespace {

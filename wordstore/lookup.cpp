@@ -4,8 +4,10 @@
 #include "collation.h"
 #include "wordstore.h"
 
-int32_t findWord(const char* key) {
-    const int32_t n = wordStore.dictionaryCount;
+int32_t findWord(const char* key) { return findWordAmong(key, wordStore.dictionaryCount); }
+
+int32_t findWordAmong(const char* key, int32_t count) {
+    const int32_t n = count < wordStore.dictionaryCount ? count : wordStore.dictionaryCount;
     int32_t lo = 0, hi = n - 1, mid = 0;
     bool found = false;
     while (lo <= hi && !found) {

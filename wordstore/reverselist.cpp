@@ -9,6 +9,7 @@
 #include "files.h"
 #include "sortkey.h"
 #include "textcase.h"
+#include "translation.h"
 #include "wordrecord.h"
 #include "wordstore.h"
 
@@ -125,7 +126,7 @@ const char* Build::writeIntermediate() {
     for (size_t i = 0; i < fromRecords.size(); ++i) {
         if (i % kRecordsPerCounter == 0) progress.recordCounter(static_cast<int32_t>(i));
         const WordRecord& r = fromRecords[i];  // a marked record is reversed like any other
-        for (const std::string& piece : translationPieces(r.translation)) {
+        for (const std::string& piece : piecesSkippingLeadingBlanks(r.translation)) {
             if (piece.size() > static_cast<size_t>(kHeadwordChars)) continue;
             WordRecord reversed = makeRecord(piece, r.headword);
             if (std::fwrite(&reversed, sizeof reversed, 1, temp.file) != 1)
@@ -201,24 +202,6 @@ const char* reverseStepName(ReverseStep step) {
         case ReverseStep::WritingTo: return "Writing TO wordlist";
     }
     return "";
-}
-
-std::vector<std::string> translationPieces(const char* translation) {
-    std::vector<std::string> pieces;
-    const char* p = translation;
-    while (*p) {
-        if (*p == ',') {  // consecutive commas give no empty pieces
-            ++p;
-            continue;
-        }
-        const char* end = std::strchr(p, ',');
-        if (!end) end = p + std::strlen(p);
-        const char* start = p;
-        while (start < end && *start == ' ') ++start;  // leading blanks only
-        pieces.emplace_back(start, end);
-        p = end;
-    }
-    return pieces;
 }
 
 ReverseListResult buildReverseList(const ReverseListFiles& files, ReverseListProgress* progress) {

@@ -65,8 +65,3 @@ struct ReverseListResult {
 // as it was and no intermediate list is left behind.
 ReverseListResult buildReverseList(const ReverseListFiles& files,
                                    ReverseListProgress* progress = nullptr);
-
-// Splits a translation at every "," (consecutive commas give no empty
-// pieces) and skips each piece's leading blanks; trailing blanks stay.
-// Pieces longer than a headword allows are kept here; the builder skips them.
-std::vector<std::string> translationPieces(const char* translation);

@@ -13,12 +13,14 @@
 
 #include "appsettings.h"
 #include "collate.h"
+#include "ids.h"
 #include "languagepair.h"
 #include "lookup.h"
 #include "mainwindow.h"
 #include "messagebox.h"
 #include "sortingwindow.h"
 #include "startup.h"
+#include "toolwindow.h"
 #include "wordrecord.h"
 #include "wordstore.h"
 
@@ -103,7 +105,7 @@ int main(int argc, char** argv) {
 
     int exitCode = 0;
     if (!startProgram("", SW_SHOWNORMAL, exitCode)) return 1;
-    SendMessageW(mainWindow(), WM_COMMAND, cmd::kSearch, 0);
+    SendMessageW(mainWindow(), WM_COMMAND, IDM_SEARCH, 0);
     HWND search = FindWindowW(L"zoeken", nullptr);
     HWND field = GetDlgItem(search, 30);
     if (!search || !field) return 1;

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -19,6 +20,11 @@
 namespace fs = std::filesystem;
 
 namespace test {
+
+bool fixturesRequired() {
+    const char* required = std::getenv("NORVA_FIXTURES_REQUIRED");
+    return required && *required;
+}
 
 ScratchFolder::ScratchFolder() : previous_(fs::current_path()) {
     static std::atomic<int> counter{0};

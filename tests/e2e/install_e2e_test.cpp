@@ -2,10 +2,12 @@
 // its window (folder field, Start, the closing messages) and unattended,
 // checking every file it leaves byte for byte, the win.ini key and the
 // shortcut read back through the shell's link object.
-#include <gtest/gtest.h>
+#include <windows.h>
+
 #include <objidl.h>
 #include <shlobj.h>
-#include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -350,7 +352,7 @@ TEST_F(InstallE2E, EnterStartsAndTheClosingTextFileIsShown) {
     EXPECT_EQ(test::readBytes((target / "ravidi.ini").string()), standardResult()["ravidi.ini"]);
 }
 
-TEST_F(InstallE2E, InvalidDirectoryKeepsWaiting) {
+TEST_F(InstallE2E, InvalidOrUnwritableDirectoryKeepsWaiting) {
     standardDistribution();
     driver::Program& install = startInstall();
     HWND window = waitForInstallWindow(install);
@@ -360,6 +362,14 @@ TEST_F(InstallE2E, InvalidDirectoryKeepsWaiting) {
     answer(install, L"Invalid Directory", L"Error", true);
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, kStart)));
     EXPECT_FALSE(fs::exists(target));
+    // A folder that exists but takes no new file, not even from root: sysfs.
+    setField(window, L"Z:\\sys\\kernel");
+    click(window, kStart);
+    answer(install,
+           L"Invalid Directory\n\nThe program cannot write its files in this directory.\n"
+           L"Choose another directory.",
+           L"Error", true);
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, kStart)));
     setField(window, target.wstring());
     click(window, kStart);
     answer(install, L"Install Finished ", L"Install");

@@ -1,8 +1,9 @@
 // norva.exe started in prepared folders and watched from outside: the
 // failures of start-up with their messages and exit codes, a second
 // instance, and the exit through the accelerator.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <deque>
 

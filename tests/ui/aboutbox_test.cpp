@@ -1,15 +1,19 @@
 // The About box: the animation plays in its frame and the box closes with OK;
 // without dict.avi it shows without animation.
-#include "aboutbox.h"
-
-#include <gtest/gtest.h>
-#include <vfw.h>
 #include <windows.h>
 
+#include <vfw.h>
+
+#include <gtest/gtest.h>
+
+#include "aboutbox.h"
+#include "ids.h"
 #include "installation.h"
+#include "languagemenu.h"
 #include "mainwindow.h"
 #include "startup.h"
 #include "testsupport.h"
+#include "toolwindow.h"
 
 namespace {
 
@@ -22,22 +26,27 @@ struct Seen {
 };
 Seen seen;
 
-// Looks at the open box twice, some time apart, then presses OK.
+constexpr UINT kWatchPeriod = 20;       // ms between looks at the box
+constexpr int kWatchTicks = 5000 / 20;  // gives up after five seconds
+
+// Looks at the open box until its animation has moved on from the frame
+// first seen (or at once when it has none, or at the deadline), then
+// presses OK.
 void CALLBACK watchAboutBox(HWND window, UINT, UINT_PTR id, DWORD) {
     HWND dialog = FindWindowW(L"#32770", nullptr);
     if (!dialog) return;
     seen.dialog = dialog;
     seen.video = aboutVideoWindow();
+    bool done = !seen.video || ++seen.ticks >= kWatchTicks;
     if (seen.video) {
         LONG position = MCIWndGetPosition(seen.video);
-        if (seen.ticks == 0)
-            seen.firstPosition = position;
-        else
-            seen.laterPosition = position;
+        if (seen.firstPosition < 0) seen.firstPosition = position;
+        seen.laterPosition = position;
+        done = done || position != seen.firstPosition;
         GetWindowRect(seen.video, &seen.videoRect);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&seen.videoRect), 2);
     }
-    if (++seen.ticks == 2) {
+    if (done) {
         KillTimer(window, id);
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     }
@@ -68,15 +77,15 @@ class AboutBoxTest : public ::testing::Test {
         WriteProfileStringA("Dictionary", nullptr, nullptr);
     }
     void openAndWatch() {
-        SetTimer(mainWindow(), 1, 600, watchAboutBox);
-        SendMessageW(mainWindow(), WM_COMMAND, cmd::kAbout, 0);  // returns when OK closes it
+        SetTimer(mainWindow(), 1, kWatchPeriod, watchAboutBox);
+        SendMessageW(mainWindow(), WM_COMMAND, IDM_ABOUT, 0);  // returns when OK closes it
     }
 };
 
 TEST_F(AboutBoxTest, AnimationPlaysInItsFrame) {
     std::wstring avi = binFolder() + L"dict.avi";
-    if (GetFileAttributesW(avi.c_str()) == INVALID_FILE_ATTRIBUTES)
-        GTEST_SKIP() << "no dict.avi built";
+    REQUIRE_FIXTURE(GetFileAttributesW(avi.c_str()) != INVALID_FILE_ATTRIBUTES,
+                    "dict.avi, which the build makes");
     ASSERT_TRUE(CopyFileW(avi.c_str(), L"dict.avi", FALSE));
     openAndWatch();
     ASSERT_NE(seen.dialog, nullptr);

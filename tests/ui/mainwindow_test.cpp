@@ -1,16 +1,18 @@
 // The main window, created in-process by the real start-up in a prepared
 // installation folder, driven with messages.
-#include "mainwindow.h"
+#include <windows.h>
 
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include "appsettings.h"
 #include "installation.h"
+#include "languagemenu.h"
 #include "languagepair.h"
+#include "mainwindow.h"
 #include "messagebox.h"
 #include "startup.h"
 #include "testsupport.h"
+#include "toolwindow.h"
 #include "wordstore.h"
 
 namespace {
@@ -213,6 +215,20 @@ TEST_F(MainWindowTest, SavedPositionIsUsedAndKept) {
     EXPECT_EQ(iniValue("WinPosTopMain"), "120");
     EXPECT_EQ(iniValue("WinPosLeftAdd"), "5");  // kept positions are written back
     EXPECT_EQ(iniValue("WinPosTopAdd"), "6");
+}
+
+// With a taskbar at the top or the left the work area does not start at
+// the monitor's corner: a kept position is turned back into the screen
+// coordinates it is used in, so that windows do not creep run after run.
+TEST(SavedPositions, WorkspaceCoordinatesBecomeScreenCoordinates) {
+    const RECT monitor = {0, 0, 1024, 768}, taskbarAtTop = {0, 40, 1024, 768};
+    POINT at = screenFromWorkspace({100, 80}, monitor, taskbarAtTop);
+    EXPECT_EQ(at.x, 100);
+    EXPECT_EQ(at.y, 120);
+    const RECT leftMonitor = {-1280, 0, 0, 1024}, taskbarAtLeft = {-1220, 0, 0, 1024};
+    at = screenFromWorkspace({-1250, 5}, leftMonitor, taskbarAtLeft);
+    EXPECT_EQ(at.x, -1190);
+    EXPECT_EQ(at.y, 5);
 }
 
 TEST_F(MainWindowTest, StayOnTopToggles) {

@@ -2,13 +2,14 @@
 // loads them: the program icon and the clock frames from the resources, the
 // installer icon from install.exe, logo.bmp from a file, and dict.avi played
 // in a video window.
-#include <gtest/gtest.h>
 #include <windows.h>
-// vfw.h needs the types of windows.h.
+
 #include <vfw.h>
 
 #include <cmath>
 #include <string>
+
+#include <gtest/gtest.h>
 
 namespace {
 

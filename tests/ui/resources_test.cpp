@@ -1,8 +1,9 @@
 // The resources of the eleven UI languages as the program finds them: the
 // string blocks against the English one, the edition settings, the menus,
 // dialogs and accelerator tables by name, and the help page of each language.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <fstream>

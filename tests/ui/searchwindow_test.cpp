@@ -1,18 +1,25 @@
 // The search window opened from the real main window in a prepared
 // installation and driven with messages: look-ups, keys, scrolling,
 // corrections, deletion marks, the clipboard and the pair switch.
-#include "searchwindow.h"
-
-#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
 #include "appsettings.h"
+#include "ids.h"
 #include "installation.h"
+#include "languagemenu.h"
 #include "mainwindow.h"
 #include "messagebox.h"
 #include "palette.h"
+#include "pump.h"
+#include "searchwindow.h"
 #include "startup.h"
 #include "testsupport.h"
+#include "toolwindow.h"
+#include "windowtext.h"
 #include "wordstore.h"
 
 namespace {
@@ -22,17 +29,6 @@ int answerOk(HWND, const std::wstring&, const std::wstring&, UINT) { return IDOK
 // Queues keys that the next pop-up menu reads from the message queue.
 void queueMenuKeys(HWND window, const std::vector<UINT>& keys) {
     for (UINT k : keys) PostMessageW(window, WM_KEYDOWN, k, 0);
-}
-
-// Lets the window handle what arrives for a while (clipboard notices come
-// through the queue).
-void pumpMessages(DWORD milliseconds) {
-    DWORD end = GetTickCount() + milliseconds;
-    MSG msg;
-    while (static_cast<LONG>(end - GetTickCount()) > 0) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-        Sleep(10);
-    }
 }
 
 class SearchWindowTest : public ::testing::Test {
@@ -62,7 +58,7 @@ class SearchWindowTest : public ::testing::Test {
         test::writeWordFile("language\\Fre_Eng.wb", entries);
         int exitCode = 0;
         ASSERT_TRUE(startProgram("", SW_SHOWNORMAL, exitCode));
-        SendMessageW(mainWindow(), WM_COMMAND, cmd::kSearch, 0);
+        SendMessageW(mainWindow(), WM_COMMAND, IDM_SEARCH, 0);
         search = FindWindowW(L"zoeken", nullptr);
         ASSERT_NE(search, nullptr);
     }
@@ -239,6 +235,9 @@ TEST_F(SearchWindowTest, ClipboardFollowedOnlyFromElsewhere) {
     EXPECT_EQ(appSettings.clipSearch, 1);
     SetForegroundWindow(search);
     contextMenu(105, {VK_DOWN, VK_DOWN, VK_RETURN});  // "Copy" from a field of the window
+    std::wstring copied;
+    EXPECT_TRUE(getClipboardText(nullptr, copied));
+    EXPECT_EQ(copied, L"w005");
     EXPECT_EQ(text(30), L"");
     // Another window is active: text copied there is looked up.
     HWND other = CreateWindowW(L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100,
@@ -250,20 +249,19 @@ TEST_F(SearchWindowTest, ClipboardFollowedOnlyFromElsewhere) {
         SetClipboardData(format, data);
         CloseClipboard();
     };
-    const wchar_t copied[] = L"w033 ";
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, sizeof copied);
-    std::memcpy(GlobalLock(data), copied, sizeof copied);
+    const wchar_t elsewhere[] = L"w033 ";
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, sizeof elsewhere);
+    std::memcpy(GlobalLock(data), elsewhere, sizeof elsewhere);
     GlobalUnlock(data);
     putOnClipboard(CF_UNICODETEXT, data);
-    pumpMessages(300);
-    EXPECT_EQ(text(30), L"w033 ");
+    EXPECT_TRUE(pumpUntil([&] { return text(30) == L"w033 "; }));
     EXPECT_EQ(text(100), L"w034");  // "w033 " sorts after w033
     SetForegroundWindow(other);
     HDC screen = GetDC(nullptr);
     putOnClipboard(CF_BITMAP, CreateCompatibleBitmap(screen, 4, 4));
     ReleaseDC(nullptr, screen);
-    pumpMessages(300);
-    EXPECT_EQ(text(30), L"w033 ");  // a picture is no text
+    SendMessageW(search, WM_DRAWCLIPBOARD, 0, 0);  // the notice handled now, whenever it comes
+    EXPECT_EQ(text(30), L"w033 ");                 // a picture is no text
     DestroyWindow(other);
     SendMessageW(search, WM_COMMAND, 57, 0);
     EXPECT_EQ(appSettings.clipSearch, 0);
@@ -275,7 +273,7 @@ TEST_F(SearchWindowTest, PairSwitchFromTheBackgroundKeepsTheSearchText) {
     SetWindowTextW(item(101), L"w031x");
     key(101, VK_RETURN);                                   // dirty: re-sorted before the switch
     queueMenuKeys(search, {VK_DOWN, VK_DOWN, VK_RETURN});  // German-English
-    SendMessageW(search, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(search), MAKELPARAM(300, 300));
+    SendMessageW(search, WM_RBUTTONUP, 0, MAKELPARAM(300, 290));  // on the background
     EXPECT_STREQ(currentPair()->name, "German");
     EXPECT_EQ(text(30), L"w030");
     EXPECT_EQ(text(100), L"Ger-one");
@@ -290,7 +288,7 @@ TEST_F(SearchWindowTest, PaletteFollowsTheFieldsCharsets) {
     test::prepareInstallation(setup);
     int exitCode = 0;
     ASSERT_TRUE(startProgram("", SW_SHOWNORMAL, exitCode));
-    SendMessageW(mainWindow(), WM_COMMAND, cmd::kSearch, 0);
+    SendMessageW(mainWindow(), WM_COMMAND, IDM_SEARCH, 0);
     search = FindWindowW(L"zoeken", nullptr);
     ASSERT_NE(search, nullptr);
     SendMessageW(search, WM_COMMAND, 6, 0);  // palette on
@@ -303,6 +301,57 @@ TEST_F(SearchWindowTest, PaletteFollowsTheFieldsCharsets) {
     EXPECT_EQ(GetFocus(), item(120));
     SendMessageW(search, WM_CLOSE, 0, 0);
     EXPECT_EQ(palette.paletteWindow, nullptr);  // closed with its host
+}
+
+// Which pop-up menus the window opened (its WM_INITMENUPOPUP).
+std::vector<HMENU> openedMenus;
+LRESULT CALLBACK recordMenus(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    if (msg == WM_INITMENUPOPUP) openedMenus.push_back(reinterpret_cast<HMENU>(wp));
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+TEST_F(SearchWindowTest, RightClicksOpenTheMenuOfWhatWasClicked) {
+    open(50);
+    SetWindowSubclass(search, recordMenus, 1, 0);
+    openedMenus.clear();
+    RECT frame;
+    GetWindowRect(search, &frame);
+    queueMenuKeys(search, {VK_ESCAPE});  // the caption: the window menu
+    SendMessageW(search, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(search),
+                 MAKELPARAM(frame.left + 100, frame.top + GetSystemMetrics(SM_CYCAPTION) / 2));
+    ASSERT_EQ(openedMenus.size(), 1u);
+    EXPECT_NE(openedMenus[0], languageMenu());
+    queueMenuKeys(search, {VK_ESCAPE});  // the background: the Language menu
+    SendMessageW(search, WM_RBUTTONUP, 0, MAKELPARAM(300, 290));
+    ASSERT_EQ(openedMenus.size(), 2u);
+    EXPECT_EQ(openedMenus[1], languageMenu());
+    queueMenuKeys(search, {VK_ESCAPE});  // Shift+F10 in a field: the field's menu
+    SendMessageW(item(104), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(item(104)),
+                 MAKELPARAM(-1, -1));
+    ASSERT_EQ(openedMenus.size(), 3u);
+    EXPECT_EQ(GetMenuItemID(openedMenus[2], 0), static_cast<UINT>(IDM_TOGGLE_DELETED));
+    EXPECT_STREQ(currentPair()->name, "French");
+    RemoveWindowSubclass(search, recordMenus, 1);
+}
+
+// The exit key, pressed in the search window, closes it the way Done does
+// before the program ends: the changed dictionary is re-sorted, the
+// clipboard chain left, the position kept.
+TEST_F(SearchWindowTest, ExitKeyClosesTheSearchWindowFirst) {
+    open(20);
+    SendMessageW(search, WM_COMMAND, IDM_CLIPBOARD_ON, 0);
+    SetWindowTextW(item(101), L"zzz");
+    key(101, VK_RETURN);
+    PostMessageW(item(30), WM_CHAR, 'X' - '@', 0);  // Ctrl+X as the keyboard sends it
+    EXPECT_EQ(runMessageLoop(), 0);
+    EXPECT_FALSE(IsWindow(search));
+    EXPECT_NE(GetClipboardViewer(), search);
+    std::vector<WordRecord> records = test::readRecords("language\\Fre_Eng.wb");
+    ASSERT_EQ(records.size(), 20u);
+    EXPECT_STREQ(records.back().headword, "zzz");
+    char top[16] = {};
+    GetProfileStringA("Dictionary", "WinPosTopSearch", "", top, sizeof top);
+    EXPECT_STRNE(top, "");
 }
 
 }  // namespace

@@ -1,17 +1,21 @@
 // The sorting window around a real re-sort, and the character palette in a
 // small host window, driven through the entry points the tool windows use.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include "appsettings.h"
 #include "installation.h"
+#include "languagemenu.h"
 #include "lookup.h"
 #include "mainwindow.h"
 #include "messagebox.h"
 #include "palette.h"
+#include "progresswindow.h"
 #include "sortingwindow.h"
 #include "startup.h"
 #include "testsupport.h"
+#include "toolwindow.h"
 #include "wordstore.h"
 
 namespace {

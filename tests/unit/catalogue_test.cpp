@@ -1,9 +1,8 @@
 // The catalogue: pairs derived from [language], the [selected] choice, the
 // rewrite of the settings file, and the command line.
-#include "catalogue.h"
-
 #include <gtest/gtest.h>
 
+#include "catalogue.h"
 #include "commandline.h"
 #include "files.h"
 #include "testsupport.h"

@@ -1,10 +1,9 @@
 // Collation: sort tables, A-Z folding, the locale-name check and table loading.
-#include "collation.h"
-
 #include <gtest/gtest.h>
 
 #include <numeric>
 
+#include "collation.h"
 #include "testsupport.h"
 
 namespace {

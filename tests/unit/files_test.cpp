@@ -1,12 +1,11 @@
 // The file seam: atomic replacement, folder listing, copies and folder
 // removal, and file names taken from the code page they were written in.
-#include "files.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "files.h"
 #include "testsupport.h"
 
 namespace {

@@ -31,6 +31,7 @@ class FakePlatform : public InstallPlatform {
         if (std::filesystem::path(nativePath(folder)).is_absolute()) return folder;
         return FilePath((std::filesystem::current_path() / "").string(), kUtf8CodePage) + folder;
     }
+    bool canWriteInto(const FilePath&) override { return !refuseWrites; }
     void expandCopy(const FilePath& from, const FilePath& to) override {
         copies.push_back("expand " + from.utf8() + " -> " + to.utf8());
         copy(from, to);
@@ -61,6 +62,7 @@ class FakePlatform : public InstallPlatform {
 
     std::vector<std::string> copies, introDelays, fullPathsAsked;
     std::vector<ShortcutSpec> shortcuts;
+    bool refuseWrites = false;  // as a folder the user may not write in
 
    private:
     static void copy(const FilePath& from, const FilePath& to) {

@@ -172,6 +172,19 @@ TEST_F(InstallSequenceTest, FolderIsMadeOneLevelDeepOnly) {
     EXPECT_TRUE(folderExists("target\\x"));
 }
 
+TEST_F(InstallSequenceTest, FolderTheProgramCannotWriteInIsRefusedBeforeAnyCopy) {
+    script("mkdir x\r\ncopy a.txt a.txt\r\navidelay 100\r\n");
+    distFile("a.txt", "a");
+    platform.refuseWrites = true;
+    InstallOutcome outcome = install(target);
+    EXPECT_EQ(outcome.status, InstallStatus::InvalidFolder);
+    EXPECT_EQ(outcome.error.rfind("Invalid Directory\n\n", 0), 0u);
+    EXPECT_TRUE(view.events.empty());  // the user may choose another folder
+    EXPECT_TRUE(platform.copies.empty());
+    EXPECT_TRUE(platform.introDelays.empty());
+    EXPECT_FALSE(folderExists("target\\x"));
+}
+
 TEST_F(InstallSequenceTest, RelativeFolderIsTakenFromTheCurrentFolder) {
     script("mkdir x\r\n");
     InstallOutcome outcome = install("target");

@@ -1,11 +1,10 @@
 // findWord: matches, insertion points and the probe bound.
-#include "lookup.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "collation.h"
+#include "lookup.h"
 #include "testsupport.h"
 #include "wordstore.h"
 

@@ -1,8 +1,7 @@
 // The character palette's characters, rows, width and place.
-#include "palettelayout.h"
-
 #include <gtest/gtest.h>
 
+#include "palettelayout.h"
 #include "testsupport.h"
 
 namespace {

@@ -39,16 +39,6 @@ class ReverseListTest : public ::testing::Test {
     }
 };
 
-TEST(TranslationPieces, SplitAtCommasSkippingLeadingBlanksOnly) {
-    using V = std::vector<std::string>;
-    EXPECT_EQ(translationPieces("chien, toutou"), (V{"chien", "toutou"}));
-    EXPECT_EQ(translationPieces("a,,b"), (V{"a", "b"}));  // no empty piece between commas
-    EXPECT_EQ(translationPieces(",a,"), (V{"a"}));
-    EXPECT_EQ(translationPieces("  a  ,b "), (V{"a  ", "b "}));  // trailing blanks stay
-    EXPECT_EQ(translationPieces("a,  "), (V{"a", ""}));          // blanks only: an empty piece
-    EXPECT_EQ(translationPieces(""), V{});
-}
-
 TEST_F(ReverseListTest, EveryTranslationBecomesAHeadword) {
     auto to = build({{"dog", "chien, toutou"}, {"hound", "chien"}});
     EXPECT_EQ(to, (std::vector<Entry>{{"chien", "dog, hound"}, {"toutou", "dog"}}));

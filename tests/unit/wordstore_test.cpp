@@ -1,11 +1,10 @@
 // The word store: record layout, opening, counting, reading and writing by index.
-#include "wordstore.h"
-
 #include <gtest/gtest.h>
 
 #include "files.h"
 #include "listfolders.h"
 #include "testsupport.h"
+#include "wordstore.h"
 
 using test::Entry;
 

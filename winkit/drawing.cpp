@@ -1,4 +1,4 @@
-// drawing.cpp — embossed and raised text.
+// drawing.cpp — decorated texts, gradients, masked bitmaps.
 #include "drawing.h"
 
 namespace {
@@ -20,6 +20,50 @@ void drawEmbossedText(HDC dc, const std::wstring& text, RECT rect, UINT format) 
 
 void drawRaisedText(HDC dc, const std::wstring& text, RECT rect, UINT format) {
     drawTwice(dc, text, rect, format, RGB(0, 0, 0), RGB(230, 230, 230), 2);
+}
+
+void drawEmbossedTexts(HDC dc, HFONT font, std::initializer_list<PlacedText> texts) {
+    SetBkMode(dc, TRANSPARENT);
+    SelectedObject selected(dc, font);
+    for (const PlacedText& t : texts) drawEmbossedText(dc, t.text, t.rect, t.format);
+}
+
+void drawPlainText(HDC dc, HFONT font, COLORREF colour, const PlacedText& t) {
+    SetBkMode(dc, TRANSPARENT);
+    SelectedObject selected(dc, font);
+    SetTextColor(dc, colour);
+    RECT r = t.rect;
+    DrawTextW(dc, t.text.c_str(), static_cast<int>(t.text.size()), &r, t.format);
+}
+
+void drawTopLine(HDC dc, int width) {
+    HPEN line = CreatePen(PS_SOLID, 1, RGB(224, 224, 224));
+    {
+        SelectedObject selected(dc, line);
+        MoveToEx(dc, 0, 0, nullptr);
+        LineTo(dc, width, 0);
+    }
+    DeleteObject(line);
+}
+
+void fillGradient(HDC dc, const RECT& client, GradientHue hue, bool deepColour) {
+    constexpr int kShades = 64, kShallowShade = 32;
+    HPEN pens[kShades];
+    for (int i = 0; i < kShades; ++i) {
+        const int level = 200 - 3 * i;
+        pens[i] =
+            CreatePen(PS_SOLID, 1, hue == GradientHue::Green ? RGB(0, level, 0) : RGB(0, 0, level));
+    }
+    const int height = client.bottom - client.top;
+    {
+        SelectedObject selected(dc, pens[0]);
+        for (int y = 0; y < height; ++y) {
+            SelectObject(dc, pens[deepColour ? y * (kShades - 1) / height : kShallowShade]);
+            MoveToEx(dc, client.left, client.top + y, nullptr);
+            LineTo(dc, client.right, client.top + y);
+        }
+    }
+    for (HPEN pen : pens) DeleteObject(pen);
 }
 
 HBITMAP makeTransparentMask(HBITMAP bitmap, COLORREF transparent) {

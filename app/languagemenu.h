@@ -1,0 +1,24 @@
+// languagemenu.h — the Language menu of the main window's menu bar (one
+// item per catalogue entry, the current pair checked) and choosing a pair
+// from it: the main window, the search window and the text-file search
+// window switch pairs through here.
+#pragma once
+
+#include <windows.h>
+
+// Puts the Language menu into the main window's menu bar.
+void buildLanguageMenu();
+
+// The Language menu, which the search windows also pop up.
+HMENU languageMenu();
+
+// Whether a command chooses a catalogue entry (200 + its position).
+bool isPairCommand(int id);
+
+// Makes the catalogue entry of a Language-menu command current: the check
+// mark moves, the choice is recorded, the word files of the pair opened,
+// its icons loaded and the main window repainted.
+void choosePairByMenuId(int menuId);
+
+// Makes the other direction of the current pair current in the same way.
+void swapDirection();

@@ -1,0 +1,22 @@
+// playback.h — finding and playing pronunciation files.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// The pronunciation file of a word as a path the wide file functions take:
+// the language's name converted from the code page it is written in, the
+// word from its own (a Russian word's file carries its Cyrillic name).
+// Empty when the word names no file.
+std::wstring pronunciationFile(const std::string& language, unsigned languageCodePage,
+                               const std::string& word, unsigned wordCodePage);
+
+// Whether the file is there to be played: a file that can be opened for
+// reading (a folder of that name is not one).
+bool pronunciationExists(const std::wstring& file);
+
+// Plays the files one after another, each to its end before the next; a
+// file that is missing is skipped.
+void playPronunciations(const std::vector<std::wstring>& files);

@@ -1,0 +1,20 @@
+// windowtext.h — a window's whole text, and plain text on the clipboard.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+std::wstring windowText(HWND window);
+
+// Sets the text only when it differs: every text set costs an edit field a
+// new layout and a repaint, and a view update often leaves rows as they were.
+void setWindowTextIfChanged(HWND window, const std::wstring& text);
+
+// The clipboard's plain text (CF_UNICODETEXT), up to its first NUL. False
+// when it holds none or cannot be opened.
+bool getClipboardText(HWND owner, std::wstring& text);
+
+// Puts the text on the clipboard as plain text (CF_UNICODETEXT), replacing
+// what it held. False when the clipboard cannot be opened or written.
+bool setClipboardText(HWND owner, const std::wstring& text);
