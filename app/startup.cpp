@@ -42,12 +42,12 @@ void goOnWithAnotherPair() {
     LanguagePair* usable = catalogue.head;
     while (usable && !dictionaryOpens(*usable)) usable = usable->next;
     if (!usable) exitDictionaryMissing(mainWindow(), missing);
-    showMessageBox(mainWindow(),
-                   fillPlaceholders(uiText(ui::kGoingOnWithPair),
-                                    {toWide(missing, uiCodePage()),
-                                     toWide(usable->name, uiCodePage()),
-                                     toWide(usable->toName, uiCodePage())}),
-                   uiText(ui::kDictionary), MB_OK | MB_ICONWARNING);
+    showMessageBox(
+        mainWindow(),
+        fillPlaceholders(uiText(ui::kGoingOnWithPair),
+                         {toWide(missing, uiCodePage()), toWide(usable->name, uiCodePage()),
+                          toWide(usable->toName, uiCodePage())}),
+        uiText(ui::kDictionary), MB_OK | MB_ICONWARNING);
     for (LanguagePair* p = catalogue.head; p; p = p->next) p->selected = p == usable ? 1 : 0;
     catalogue.currentPair = usable;
     selectPair();  // collation, the [selected] line, the word files

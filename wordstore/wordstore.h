@@ -22,7 +22,7 @@ extern WordStore wordStore;
 struct LanguagePair;
 
 // Paths built from the current pair and the UI strings.
-std::string dictionaryPath();    // "language\" + the pair's dictionary file
+std::string dictionaryPath();  // "language\" + the pair's dictionary file
 std::string dictionaryPathOf(const LanguagePair& pair);
 
 // Whether a pair's dictionary file can be opened for update: asked before a

@@ -186,8 +186,9 @@ TEST_F(MainWindowTest, StartUpGoesOnWithAPairWhoseDictionaryOpens) {
     int exitCode = -1;
     ASSERT_TRUE(startProgram("", SW_SHOWNORMAL, exitCode));
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, L"Can't open language\\Eng_Ger.wb   \n\nThe program goes on with "
-                             L"German - English.");
+    EXPECT_EQ(boxes[0].text,
+              L"Can't open language\\Eng_Ger.wb   \n\nThe program goes on with "
+              L"German - English.");
     EXPECT_STREQ(currentPair()->name, "German");
     EXPECT_EQ(checkedLanguageItem(), 201);
     EXPECT_EQ(selectedLine(), "Ger_Eng.wb");

@@ -61,14 +61,16 @@ class SearchWindowTest : public ::testing::Test {
         if (mainWindow()) DestroyWindow(mainWindow());
         WriteProfileStringA("Dictionary", nullptr, nullptr);
     }
-    // French words w000 .. w(n-1), translations t000 ..
+    // French words w000 .. w(n-1), translations t000 .. (seven digits from
+    // a thousand words on)
     void open(int count, test::InstallationSetup setup = {}) {
         test::prepareInstallation(setup);
         std::vector<test::Entry> entries;
+        const char* format = count > 1000 ? "%c%07d" : "%c%03d";
         for (int i = 0; i < count; ++i) {
-            char h[8], t[8];
-            std::snprintf(h, sizeof h, "w%03d", i);
-            std::snprintf(t, sizeof t, "t%03d", i);
+            char h[12], t[12];
+            std::snprintf(h, sizeof h, format, 'w', i);
+            std::snprintf(t, sizeof t, format, 't', i);
             entries.push_back({h, t});
         }
         test::writeWordFile("language\\Fre_Eng.wb", entries);
@@ -391,6 +393,22 @@ TEST_F(SearchWindowTest, ExitKeyClosesTheSearchWindowFirst) {
     char top[16] = {};
     GetProfileStringA("Dictionary", "WinPosTopSearch", "", top, sizeof top);
     EXPECT_STRNE(top, "");
+}
+
+// The scroll range of a million records passes 16 bits: the thumb dragged
+// to the bottom (the scroll bar's own mouse handling) shows the last ten.
+TEST_F(SearchWindowTest, ThumbDraggedToTheBottomOfAMillionRecords) {
+    open(1000000);
+    HWND bar = item(41);
+    RECT r;
+    GetClientRect(bar, &r);
+    const int x = r.right / 2, thumbY = GetSystemMetrics(SM_CYVSCROLL) + 3;
+    PostMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, r.bottom - 2));
+    PostMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(x, r.bottom - 2));
+    SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, thumbY));
+    pumpUntil([&] { return text(100) == L"w0999990"; });
+    EXPECT_EQ(text(100), L"w0999990");
+    EXPECT_EQ(text(109), L"w0999999");
 }
 
 }  // namespace
