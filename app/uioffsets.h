@@ -97,6 +97,8 @@ enum Offset : int {
     kTextSearchHelpKey = 93,  // "Search words in textfile"
     kCharacterSetTitle = 94,  // "Character set"
     // Texts this program adds after the edition's own block.
+    kPairDictionaryMissing = 95,  // "Can't open %s ... The language pair in use stays selected."
+    kGoingOnWithPair = 96,        // "Can't open %s ... The program goes on with %s - %s."
     kTextTooLarge = 98,  // "This file is too large to be shown (more than %d MB).   "
 };
 }  // namespace ui
