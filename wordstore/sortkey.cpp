@@ -1,26 +1,42 @@
-// sortkey.cpp — comparison prefixes of headwords.
+// sortkey.cpp — folded and mapped keys, their prefixes and their order.
 #include "sortkey.h"
+
+#include <cstring>
 
 #include "textcase.h"
 
-uint64_t foldedPrefix(const char* text) {
+size_t foldedKey(const char* text, unsigned char* key, size_t capacity) {
     const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
-    uint64_t prefix = 0;
-    int taken = 0;
-    for (; taken < 8 && *p; ++taken) prefix = (prefix << 8) | foldAZ(*p++);
-    return taken == 0 ? 0 : prefix << (8 * (8 - taken));
+    size_t n = 0;
+    for (; p[n]; ++n) {
+        if (n == capacity) return kNoKey;
+        key[n] = foldAZ(p[n]);
+    }
+    return n;
 }
 
-uint64_t mappedPrefix(const char* text, const unsigned char table[256]) {
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
-    uint64_t prefix = 0;
-    int taken = 0;
-    while (taken < 8 && *p) {
-        unsigned char v = table[*p++];
+size_t mappedKey(const char* text, const unsigned char table[256], unsigned char* key,
+                 size_t capacity) {
+    size_t n = 0;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
+        unsigned char v = table[*p];
         if (v == 1) continue;  // ignored character
         if (v == 0) break;     // the text ends here
-        prefix = (prefix << 8) | v;
-        ++taken;
+        if (n == capacity) return kNoKey;
+        key[n++] = v;
     }
-    return taken == 0 ? 0 : prefix << (8 * (8 - taken));
+    return n;
+}
+
+uint64_t keyPrefix(const unsigned char* key, size_t length) {
+    uint64_t prefix = 0;
+    for (size_t i = 0; i < 8; ++i) prefix = (prefix << 8) | (i < length ? key[i] : 0);
+    return prefix;
+}
+
+int compareKeys(const unsigned char* a, size_t aLength, const unsigned char* b, size_t bLength) {
+    size_t common = aLength < bLength ? aLength : bLength;
+    int c = common ? std::memcmp(a, b, common) : 0;
+    if (c != 0) return c < 0 ? -1 : 1;
+    return aLength == bLength ? 0 : (aLength < bLength ? -1 : 1);
 }

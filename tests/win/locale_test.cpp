@@ -4,6 +4,7 @@
 
 #include "collate.h"
 #include "collation.h"
+#include "headwordsort.h"
 #include "lookup.h"
 #include "testsupport.h"
 #include "wordstore.h"
@@ -63,6 +64,21 @@ TEST_F(LocaleTest, LookupFollowsTheLocaleOrder) {
     EXPECT_EQ(findWord("ETE"), 2);  // insertion point before "été"
     EXPECT_EQ(findWord("\xc9T\xc9"), 2);
     EXPECT_EQ(findWord("f"), 4);
+}
+
+TEST_F(LocaleTest, AComparisonThePlatformCannotMakeFallsBackToAToZFolding) {
+    ASSERT_TRUE(setCollationLocale("french"));
+    ASSERT_EQ(compareWords("\xe9t\xe9", "etf"), -1);  // the locale's order
+    replaceCollationIdForTesting(0x7fff1234);         // an identifier no platform knows
+    // A-Z folding on unsigned bytes, one answer each way, never "greater" both ways.
+    EXPECT_EQ(compareWords("\xe9t\xe9", "etf"), 1);
+    EXPECT_EQ(compareWords("etf", "\xe9t\xe9"), -1);
+    EXPECT_EQ(compareWords("Apple", "apple"), 0);
+    // No sort keys either: a sort still ends in the folding order.
+    unsigned char key[64];
+    EXPECT_EQ(sortKeyInLocale("apple", key, sizeof key), 0u);
+    std::vector<const char*> words = {"\xe9t\xe9", "b", "etf", "A"};
+    EXPECT_EQ(sortHeadwords(words, currentWordOrder()), (std::vector<uint32_t>{3, 1, 2, 0}));
 }
 
 }  // namespace
