@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "sortkey.h"
+#include "keysort.h"
 
 namespace {
 
@@ -73,62 +73,6 @@ bool sortNearlySorted(std::vector<uint32_t>& entries, const ExactLess& less, boo
     }
     while (next < run.size()) entries[filled++] = run[next++];
     return true;
-}
-
-// The keys of all words, one after another in one block.
-struct Keys {
-    std::vector<unsigned char> bytes;
-    std::vector<uint32_t> start;
-    std::vector<uint16_t> length;
-    bool exact = true;  // every key made, and keys of an exact kind
-
-    const unsigned char* of(uint32_t i) const { return bytes.data() + start[i]; }
-};
-
-struct KeyedEntry {
-    uint64_t prefix;
-    uint32_t index;
-};
-
-Keys makeKeys(const std::vector<const char*>& words, const WordOrder& order,
-              std::vector<KeyedEntry>& entries) {
-    constexpr size_t kCapacity = 512;  // far above the key of a 30-character headword
-    Keys keys;
-    keys.exact = order.keysAreExact;
-    keys.start.resize(words.size());
-    keys.length.resize(words.size());
-    keys.bytes.reserve(words.size() * 16);
-    entries.resize(words.size());
-    unsigned char key[kCapacity];
-    for (size_t i = 0; i < words.size(); ++i) {
-        size_t n = order.key(words[i], key, kCapacity);
-        if (n == kNoKey) {
-            n = 0;  // an empty key: the walk that follows puts the word in place
-            keys.exact = false;
-        }
-        keys.start[i] = static_cast<uint32_t>(keys.bytes.size());
-        keys.length[i] = static_cast<uint16_t>(n);
-        keys.bytes.insert(keys.bytes.end(), key, key + n);
-        entries[i] = {keyPrefix(key, n), static_cast<uint32_t>(i)};
-    }
-    return keys;
-}
-
-std::vector<uint32_t> sortByKeys(const std::vector<const char*>& words, const WordOrder& order,
-                                 ComparisonCount& count, bool& exact) {
-    std::vector<KeyedEntry> entries;
-    const Keys keys = makeKeys(words, order, entries);
-    exact = keys.exact;
-    std::sort(entries.begin(), entries.end(), [&](const KeyedEntry& x, const KeyedEntry& y) {
-        count.count();
-        if (x.prefix != y.prefix) return x.prefix < y.prefix;
-        int c = compareKeys(keys.of(x.index), keys.length[x.index], keys.of(y.index),
-                            keys.length[y.index]);
-        return c != 0 ? c < 0 : x.index < y.index;
-    });
-    std::vector<uint32_t> sorted(entries.size());
-    for (size_t i = 0; i < entries.size(); ++i) sorted[i] = entries[i].index;
-    return sorted;
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// sortkey.cpp — folded and mapped keys, their prefixes and their order.
+// sortkey.cpp — folded and mapped keys and their order.
 #include "sortkey.h"
 
 #include <cstring>
@@ -26,12 +26,6 @@ size_t mappedKey(const char* text, const unsigned char table[256], unsigned char
         key[n++] = v;
     }
     return n;
-}
-
-uint64_t keyPrefix(const unsigned char* key, size_t length) {
-    uint64_t prefix = 0;
-    for (size_t i = 0; i < 8; ++i) prefix = (prefix << 8) | (i < length ? key[i] : 0);
-    return prefix;
 }
 
 int compareKeys(const unsigned char* a, size_t aLength, const unsigned char* b, size_t bLength) {

@@ -21,10 +21,5 @@ size_t foldedKey(const char* text, unsigned char* key, size_t capacity);
 size_t mappedKey(const char* text, const unsigned char table[256], unsigned char* key,
                  size_t capacity);
 
-// The first eight bytes of a key as one integer, most significant first,
-// zeros after its end: two keys whose prefixes differ are in the order of
-// their prefixes.
-uint64_t keyPrefix(const unsigned char* key, size_t length);
-
 // Lexicographic order of two keys: -1, 0 or 1.
 int compareKeys(const unsigned char* a, size_t aLength, const unsigned char* b, size_t bLength);
