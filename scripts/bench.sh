@@ -69,7 +69,7 @@ build() {  # kind targets...
 }
 
 # --- Figures --------------------------------------------------------------------
-collect() {  # side prefix < "name<TAB>value" lines
+collect() {  # side prefix < "name<TAB>value" lines (not at the end of a pipe: a subshell)
   local name value
   while IFS=$'\t' read -r name value; do
     value=${value%$'\r'}
@@ -77,7 +77,7 @@ collect() {  # side prefix < "name<TAB>value" lines
   done
 }
 
-median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR]=$1} END {if (NR) print a[int((NR+1)/2)]}'; }
+median() { tr ' ' '\n' | { grep -v '^$' || true; } | sort -g | awk '{a[NR]=$1} END {if (NR) print a[int((NR+1)/2)]}'; }
 
 figure() { echo "${values[$1|$2]:-}" | median; }
 
@@ -108,7 +108,7 @@ run_native() {
   for side in base now; do
     note "native ($side)"
     mkdir -p "${tree[$side,native]}/data"
-    "${tree[$side,native]}/bin/wbbench" "${tree[$side,native]}/data" | collect "$side" ""
+    collect "$side" "" < <("${tree[$side,native]}/bin/wbbench" "${tree[$side,native]}/data")
   done
   row findword_us_1m '`findWord`, 1 000 000 records, median per look-up (µs)' 'unchanged'
   row probes_median_1m '`findWord` probes, 1 000 000 records, median' 'unchanged'
@@ -132,14 +132,14 @@ run_wine() {
   for ((r = 1; r <= runs; r++)); do
     for side in base now; do
       note "wine run $r of $runs ($side)"
-      in_wine "$side" resort_bench.exe unsorted 100000 french 1 | collect "$side" resort100k_
-      in_wine "$side" reverse_bench.exe 3 | collect "$side" reverse_
-      in_wine "$side" search_bench.exe 1000000 1000 | collect "$side" search_
+      collect "$side" resort100k_ < <(in_wine "$side" resort_bench.exe unsorted 100000 french 1)
+      collect "$side" reverse_ < <(in_wine "$side" reverse_bench.exe 3)
+      collect "$side" search_ < <(in_wine "$side" search_bench.exe 1000000 1000)
     done
   done
   for side in base now; do
     note "wine, 1 000 000 records ($side)"
-    in_wine "$side" resort_bench.exe unsorted 1000000 french 1 | collect "$side" resort1m_
+    collect "$side" resort1m_ < <(in_wine "$side" resort_bench.exe unsorted 1000000 french 1)
   done
   row resort100k_resort_window 'Re-sort, 100 000 unsorted records, French locale, sorting window (s)' '≤ 0.25'
   row resort100k_resort_core '… the same without any drawing (s)' ''
@@ -212,12 +212,12 @@ run_samples() {
   for ((r = 1; r <= runs; r++)); do
     for side in base now; do
       note "samples run $r of $runs ($side)"
-      in_wine "$side" resort_bench.exe appended "$german" german 5 1 | collect "$side" german_
+      collect "$side" german_ < <(in_wine "$side" resort_bench.exe appended "$german" german 5 1)
       target=$(mktemp -d /tmp/norva-install.XXXXXX)
       rm -rf "$target.dist" && cp -r "$dist" "$target.dist"
       cp "${tree[$side,win]}/bin/english/install.exe" "$target.dist/install.exe"
-      (cd "$target.dist" && seconds_of timeout 900 wine install.exe /quiet "/dir=$(winepath -w "$target/dict")") |
-        collect "$side" install_
+      collect "$side" install_ < <(cd "$target.dist" &&
+        seconds_of timeout 900 wine install.exe /quiet "/dir=$(winepath -w "$target/dict")")
       rm -rf "$target" "$target.dist"
     done
   done

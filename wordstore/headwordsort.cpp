@@ -2,7 +2,6 @@
 #include "headwordsort.h"
 
 #include <algorithm>
-#include <numeric>
 
 #include "keysort.h"
 
@@ -43,17 +42,19 @@ size_t placeInRun(const std::vector<uint32_t>& run, size_t from, uint32_t y,
                                run.begin());
 }
 
-// Orders `entries` when they are a sorted run with some entries out of
-// place. One walk keeps a sorted run: an entry that does not follow the
-// last one kept takes that one out with it (one of the two is out of place,
-// and taking both out costs at most one entry that was in place). The
-// entries taken out are sorted and merged into the run. Returns false, with
+// Orders the n `entries` when they are a sorted run with some entries out
+// of place; empty `entries` stand for 0, 1, ... n - 1, the words' own order.
+// One walk keeps a sorted run: an entry that does not follow the last one
+// kept takes that one out with it (one of the two is out of place, and
+// taking both out costs at most one entry that was in place). The entries
+// taken out are sorted and merged into the run. Returns false, with
 // `entries` unchanged, when `limited` and too many are out of place.
-bool sortNearlySorted(std::vector<uint32_t>& entries, const ExactLess& less, bool limited) {
+bool sortNearlySorted(std::vector<uint32_t>& entries, size_t n, const ExactLess& less,
+                      bool limited) {
     std::vector<uint32_t> run, out;
-    run.reserve(entries.size());
-    for (size_t i = 0; i < entries.size(); ++i) {
-        uint32_t x = entries[i];
+    run.reserve(n);
+    for (size_t i = 0; i < n; ++i) {
+        uint32_t x = entries.empty() ? static_cast<uint32_t>(i) : entries[i];
         if (run.empty() || less(run.back(), x)) {
             run.push_back(x);
             continue;
@@ -63,7 +64,11 @@ bool sortNearlySorted(std::vector<uint32_t>& entries, const ExactLess& less, boo
         out.push_back(x);
         if (limited && tooManyOutOfPlace(out.size(), i + 1)) return false;
     }
-    if (out.empty()) return true;
+    if (out.empty()) {
+        entries.swap(run);
+        return true;
+    }
+    entries.resize(n);
     std::sort(out.begin(), out.end(), less);
     size_t next = 0, filled = 0;
     for (uint32_t y : out) {
@@ -80,12 +85,11 @@ bool sortNearlySorted(std::vector<uint32_t>& entries, const ExactLess& less, boo
 std::vector<uint32_t> sortHeadwords(const std::vector<const char*>& words, const WordOrder& order,
                                     ComparisonCount& count) {
     const ExactLess less{words, order, count};
-    std::vector<uint32_t> sorted(words.size());
-    std::iota(sorted.begin(), sorted.end(), 0u);
-    if (sortNearlySorted(sorted, less, true)) return sorted;
+    std::vector<uint32_t> sorted;
+    if (sortNearlySorted(sorted, words.size(), less, true)) return sorted;
     bool exact = true;
     sorted = sortByKeys(words, order, count, exact);
-    if (!exact) sortNearlySorted(sorted, less, false);
+    if (!exact) sortNearlySorted(sorted, sorted.size(), less, false);
     return sorted;
 }
 

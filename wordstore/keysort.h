@@ -1,10 +1,11 @@
 // keysort.h — sorting headwords by their sort keys, made once per headword.
 //
-// A radix sort on the key bytes, most significant first: words are spread
-// by one key byte at a time, and only groups of a handful are put in order
-// by comparing keys, so the sort makes few comparisons (each counted) and
-// asks the order for nothing but one key per word. Equal keys keep the
-// words' original order.
+// Radix sorts on the key bytes, which compare nothing: first by the first
+// eight bytes of every key at once (least significant bits first), then
+// each run of keys that agree in those, byte by byte (most significant
+// first). Only groups of a handful are put in order by comparing keys, so
+// the sort makes few comparisons (each counted) and asks the order for
+// nothing but one key per word. Equal keys keep the words' original order.
 #pragma once
 
 #include <cstdint>

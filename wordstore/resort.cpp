@@ -57,8 +57,9 @@ bool readLiveRecords(int32_t count, RecordBlock& block, ResortProgress* progress
 // order, which makes the result the same on every platform and the same
 // whether the file was nearly sorted or not.
 std::vector<uint32_t> sortedOrder(const RecordBlock& block, ResortProgress* progress) {
-    std::vector<const char*> headwords(block.count);
-    for (size_t i = 0; i < block.count; ++i) headwords[i] = block.records[i].headword;
+    std::vector<const char*> headwords;
+    headwords.reserve(block.count);
+    for (size_t i = 0; i < block.count; ++i) headwords.push_back(block.records[i].headword);
     ComparisonCount count(kComparisonsPerStep, 0, [progress](int64_t made) {
         report(progress, kResortSortingLabel, made);
     });

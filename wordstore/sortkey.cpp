@@ -1,7 +1,5 @@
-// sortkey.cpp — folded and mapped keys and their order.
+// sortkey.cpp — folded and mapped keys.
 #include "sortkey.h"
-
-#include <cstring>
 
 #include "textcase.h"
 
@@ -26,11 +24,4 @@ size_t mappedKey(const char* text, const unsigned char table[256], unsigned char
         key[n++] = v;
     }
     return n;
-}
-
-int compareKeys(const unsigned char* a, size_t aLength, const unsigned char* b, size_t bLength) {
-    size_t common = aLength < bLength ? aLength : bLength;
-    int c = common ? std::memcmp(a, b, common) : 0;
-    if (c != 0) return c < 0 ? -1 : 1;
-    return aLength == bLength ? 0 : (aLength < bLength ? -1 : 1);
 }

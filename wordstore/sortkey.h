@@ -1,7 +1,7 @@
 // sortkey.h — sort keys of headwords: strings of bytes that, compared as
 // unsigned values with a key that is the start of another sorting first,
-// give the order of a comparison, so that a sort compares keys instead of
-// asking the comparison again and again.
+// give the order of a comparison, so that a sort orders keys instead of
+// asking the comparison again and again. These keys hold no 0 byte.
 #pragma once
 
 #include <cstddef>
@@ -20,6 +20,3 @@ size_t foldedKey(const char* text, unsigned char* key, size_t capacity);
 // it would not fit.
 size_t mappedKey(const char* text, const unsigned char table[256], unsigned char* key,
                  size_t capacity);
-
-// Lexicographic order of two keys: -1, 0 or 1.
-int compareKeys(const unsigned char* a, size_t aLength, const unsigned char* b, size_t bLength);
