@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 
 #include "sortkey.h"
@@ -49,8 +51,17 @@ Keys makeKeys(const std::vector<const char*>& words, const WordOrder& order) {
     keys.exact = order.keysAreExact;
     keys.refs.reset(new KeyRef[words.size()]);
     keys.bytes.reserve(words.size() * 16);
+    std::unordered_map<std::string_view, uint32_t> made;  // text -> its key's offset
     unsigned char key[kCapacity + 1];
     for (size_t i = 0; i < words.size(); ++i) {
+        if (order.keysAreCostly) {
+            auto [known, isNew] =
+                made.try_emplace(words[i], static_cast<uint32_t>(keys.bytes.size()));
+            if (!isNew) {
+                keys.refs[i] = {0, known->second, static_cast<uint32_t>(i)};
+                continue;
+            }
+        }
         size_t n = order.key(words[i], key, kCapacity);
         if (n == kNoKey) {
             n = 0;  // an empty key: the caller's check puts the word in place
@@ -153,10 +164,10 @@ struct Sorter {
 
 // Orders the entries by their first eight key bytes (the chunks), equal
 // chunks in the order they came: a least-significant-first radix sort over
-// the chunks, eleven bits at a time, with no look at the keys themselves.
+// the chunks, a byte at a time, with no look at the keys themselves.
 // A pass whose bits are the same in every chunk is left out.
 void sortByChunks(KeyRef* a, uint32_t n) {
-    constexpr unsigned kBits = 11, kPasses = (64 + kBits - 1) / kBits;
+    constexpr unsigned kBits = 8, kPasses = (64 + kBits - 1) / kBits;
     constexpr uint32_t kGroups = 1u << kBits;
     std::vector<uint32_t> counts(kPasses * kGroups);
     for (uint32_t i = 0; i < n; ++i)
