@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <string_view>
-#include <unordered_map>
 #include <utility>
 
 #include "sortkey.h"
@@ -51,24 +49,15 @@ Keys makeKeys(const std::vector<const char*>& words, const WordOrder& order) {
     keys.exact = order.keysAreExact;
     keys.refs.reset(new KeyRef[words.size()]);
     keys.bytes.reserve(words.size() * 16);
-    std::unordered_map<std::string_view, uint32_t> made;  // text -> its key's offset
     unsigned char key[kCapacity + 1];
-    for (size_t i = 0; i < words.size(); ++i) {
-        if (order.keysAreCostly) {
-            auto [known, isNew] =
-                made.try_emplace(words[i], static_cast<uint32_t>(keys.bytes.size()));
-            if (!isNew) {
-                keys.refs[i] = {0, known->second, static_cast<uint32_t>(i)};
-                continue;
-            }
-        }
+    for (uint32_t i = 0; i < words.size(); ++i) {
         size_t n = order.key(words[i], key, kCapacity);
         if (n == kNoKey) {
             n = 0;  // an empty key: the caller's check puts the word in place
             keys.exact = false;
         }
         key[n] = 0;
-        keys.refs[i] = {0, static_cast<uint32_t>(keys.bytes.size()), static_cast<uint32_t>(i)};
+        keys.refs[i] = {0, static_cast<uint32_t>(keys.bytes.size()), i};
         keys.bytes.insert(keys.bytes.end(), key, key + n + 1);
     }
     for (size_t i = 0; i < words.size(); ++i) keys.refs[i].chunk = keys.chunkAt(keys.refs[i], 0);

@@ -54,7 +54,7 @@ WordOrder localeOrder() {
             size_t made = sortKeyInLocale(text, key, capacity);
             return made > 0 ? made : kNoKey;
         },
-        nullptr, false, true};
+        nullptr, false};
 }
 
 WordOrder localeOrFoldingOrder() {

@@ -27,9 +27,6 @@ struct WordOrder {
     // A-Z folding and sort-table keys order texts exactly as the comparison
     // does; a locale's keys come from the platform and are only meant to.
     bool keysAreExact = true;
-    // A locale's keys also cost a platform call each: the key of a text is
-    // made once however often the text occurs.
-    bool keysAreCostly = false;
 
     // -1, 0 or 1.
     int compare(const char* a, const char* b) const { return compareWith(a, b, table); }
