@@ -189,7 +189,7 @@ void applyColumnFonts() {
 // No re-sort first: this window writes no record. The text stays; the word
 // picked last is looked up again when it is pointed at.
 void switchPair(int menuId) {
-    choosePairByMenuId(menuId);
+    if (!choosePairByMenuId(menuId, g->hwnd)) return;
     applyColumnFonts();
     InvalidateRect(g->hwnd, nullptr, TRUE);
     g->rows.showAgain(0);
