@@ -29,6 +29,16 @@ bool removeFile(const std::string& path);
 bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);
 bool makeFolder(const std::string& path);
+// Removes an empty folder; false when it is not there or not empty.
+bool removeFolder(const std::string& path);
+
+// Copies a file over another, replacing it. 0, or the system's error number
+// (GetLastError on Windows, errno on POSIX).
+int copyFile(const std::string& from, const std::string& to);
+
+// The system's error number of the file operation that failed last on this
+// thread (GetLastError on Windows, errno on POSIX).
+int lastSystemError();
 
 // Pushes what stdio buffered for this file through to the disk.
 bool flushToDisk(FILE* file);

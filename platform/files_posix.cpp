@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 #include "files.h"
@@ -74,3 +75,39 @@ bool replaceFile(const std::string& tmpPath, const std::string& finalPath) {
     }
     return true;
 }
+
+bool removeFolder(const std::string& path) { return rmdir(nativePath(path).c_str()) == 0; }
+
+int copyFile(const std::string& from, const std::string& to) {
+    int in = open(nativePath(from).c_str(), O_RDONLY);
+    if (in < 0) return errno;
+    int out = open(nativePath(to).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (out < 0) {
+        int error = errno;
+        close(in);
+        return error;
+    }
+    int error = 0;
+    char buffer[65536];
+    for (;;) {
+        ssize_t got = read(in, buffer, sizeof buffer);
+        if (got == 0) break;
+        if (got < 0) {
+            error = errno;
+            break;
+        }
+        for (ssize_t done = 0; done < got && !error;) {
+            ssize_t put = write(out, buffer + done, static_cast<size_t>(got - done));
+            if (put < 0)
+                error = errno;
+            else
+                done += put;
+        }
+        if (error) break;
+    }
+    close(in);
+    if (close(out) != 0 && !error) error = errno;
+    return error;
+}
+
+int lastSystemError() { return errno; }

@@ -48,3 +48,12 @@ bool replaceFile(const std::string& tmpPath, const std::string& finalPath) {
     return MoveFileExA(tmpPath.c_str(), finalPath.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
+
+bool removeFolder(const std::string& path) { return RemoveDirectoryA(path.c_str()) != 0; }
+
+int copyFile(const std::string& from, const std::string& to) {
+    if (CopyFileA(from.c_str(), to.c_str(), FALSE)) return 0;
+    return static_cast<int>(GetLastError());
+}
+
+int lastSystemError() { return static_cast<int>(GetLastError()); }
