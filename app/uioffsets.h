@@ -97,5 +97,6 @@ enum Offset : int {
     kTextSearchHelpKey = 93,  // "Search words in textfile"
     kCharacterSetTitle = 94,  // "Character set"
     // Texts this program adds after the edition's own block.
+    kListFolderNotMade = 99,  // "This list cannot be made: ..." (the new-list dialog)
 };
 }  // namespace ui
