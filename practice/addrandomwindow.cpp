@@ -101,6 +101,13 @@ void onPaint(HWND hwnd) {
     SetFocus(g.countBox);
 }
 
+// The check box stands on the window's own light grey, not on the system's
+// button colour.
+HBRUSH onCtlColorStatic(HWND, HDC dc, HWND, int) {
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+}
+
 void onDestroy(HWND) {
     const AddRandomEvents events = g.events;
     g = AddRandomWindow{};
@@ -112,6 +119,7 @@ LRESULT CALLBACK addRandomProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
         HANDLE_MSG(hwnd, WM_CREATE, onCreate);
         HANDLE_MSG(hwnd, WM_COMMAND, onCommand);
         HANDLE_MSG(hwnd, WM_PAINT, onPaint);
+        HANDLE_MSG(hwnd, WM_CTLCOLORSTATIC, onCtlColorStatic);
         HANDLE_MSG(hwnd, WM_DESTROY, onDestroy);
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
