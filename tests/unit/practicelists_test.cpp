@@ -2,7 +2,7 @@
 // list files as the editor changes them on disk.
 #include <gtest/gtest.h>
 
-#include <set>
+#include <filesystem>
 
 #include "files.h"
 #include "listfolders.h"
@@ -169,6 +169,16 @@ TEST_F(PracticeListsTest, FailedAddAllLeavesTheOldListWhole) {
     EXPECT_EQ(test::readBytes(listFile), before);
     EXPECT_EQ(wordStore.listCount, 2);  // both files open and counted again
     EXPECT_EQ(wordStore.dictionaryCount, 4);
+
+    // A copy made but unable to take the list's place (a folder in the way)
+    // is reported with the system's number and removed.
+    std::filesystem::remove_all(nativePath(listFile + ".tmp"));
+    closeListFile();
+    std::filesystem::remove(nativePath(listFile));
+    test::makeFolders(listFile + "\\in the way");
+    EXPECT_NE(copyDictionaryToList(), 0);
+    EXPECT_FALSE(fileExists(listFile + ".tmp"));
+    EXPECT_TRUE(folderExists(listFile + "\\in the way"));
 }
 
 TEST_F(PracticeListsTest, RandomWordsWithAndWithoutTheOldList) {
