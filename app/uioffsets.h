@@ -97,6 +97,8 @@ enum Offset : int {
     kTextSearchHelpKey = 93,  // "Search words in textfile"
     kCharacterSetTitle = 94,  // "Character set"
     // Texts this program adds after the edition's own block.
-    kListFolderNotMade = 99,  // "This list cannot be made: ..." (the new-list dialog)
+    kPairDictionaryMissing = 95,  // "Can't open %s ... The language pair in use stays selected."
+    kGoingOnWithPair = 96,        // "Can't open %s ... The program goes on with %s - %s."
+    kListFolderNotMade = 99,      // "A folder for this list cannot be created." (new-list dialog)
 };
 }  // namespace ui
