@@ -23,29 +23,42 @@ constexpr int kClockSize = 30, kFrames = 12;
 // handled while the sort runs.
 class SortingProgress : public ResortProgress {
    public:
+    // The clock's twelve pictures are composed once over the window's own
+    // background (mask with AND, frame with OR): each step then costs one
+    // copy, where composing cost more than the sorting between two steps.
     explicit SortingProgress(HWND window) : window_(window) {
         WindowDc window_dc(window);
         if (!window_dc.dc) return;  // no window: the sort runs without pictures
         HINSTANCE instance = GetModuleHandleW(nullptr);
-        for (int k = 0; k < kFrames; ++k) {
-            frames_[k] = LoadBitmapW(instance, MAKEINTRESOURCEW(k + 1));
-            masks_[k] = frames_[k] ? makeTransparentMask(frames_[k], RGB(255, 255, 255)) : nullptr;
-        }
-        background_ = CreateCompatibleBitmap(window_dc.dc, kClockSize, kClockSize);
-        HDC saved = CreateCompatibleDC(window_dc.dc);
+        HDC background = CreateCompatibleDC(window_dc.dc), source = CreateCompatibleDC(window_dc.dc);
+        HBITMAP saved = CreateCompatibleBitmap(window_dc.dc, kClockSize, kClockSize);
         {
-            SelectedObject selected(saved, background_);
-            BitBlt(saved, 0, 0, kClockSize, kClockSize, window_dc.dc, kClockAt.x, kClockAt.y,
+            SelectedObject fromWindow(background, saved);
+            BitBlt(background, 0, 0, kClockSize, kClockSize, window_dc.dc, kClockAt.x, kClockAt.y,
                    SRCCOPY);
+            for (int k = 0; k < kFrames; ++k) {
+                HBITMAP frame = LoadBitmapW(instance, MAKEINTRESOURCEW(k + 1));
+                if (!frame) continue;
+                HBITMAP mask = makeTransparentMask(frame, RGB(255, 255, 255));
+                composed_[k] = CreateCompatibleBitmap(window_dc.dc, kClockSize, kClockSize);
+                {
+                    SelectedObject onPicture(source, composed_[k]);
+                    BitBlt(source, 0, 0, kClockSize, kClockSize, background, 0, 0, SRCCOPY);
+                    drawMasked(source, 0, 0, frame, mask);
+                }
+                DeleteObject(frame);
+                if (mask) DeleteObject(mask);
+            }
         }
-        DeleteDC(saved);
+        DeleteObject(saved);
+        DeleteDC(background);
+        DeleteDC(source);
+        pictures_ = CreateCompatibleDC(window_dc.dc);
     }
     ~SortingProgress() override {
-        for (int k = 0; k < kFrames; ++k) {
-            if (frames_[k]) DeleteObject(frames_[k]);
-            if (masks_[k]) DeleteObject(masks_[k]);
-        }
-        if (background_) DeleteObject(background_);
+        if (pictures_) DeleteDC(pictures_);
+        for (HBITMAP picture : composed_)
+            if (picture) DeleteObject(picture);
     }
     void show(int labelOffset, int32_t count) override {
         drawProgressCounter(window_, uiText(labelOffset) + L" " + std::to_wstring(count));
@@ -53,32 +66,20 @@ class SortingProgress : public ResortProgress {
     }
 
    private:
-    // Saved background, then the frame's mask with AND and the frame with
-    // OR, composed off screen and copied in one piece.
     void drawNextFrame() {
-        if (!frames_[frame_]) return;
-        WindowDc window(window_);
-        HDC compose = CreateCompatibleDC(window.dc), source = CreateCompatibleDC(window.dc);
-        HBITMAP canvas = CreateCompatibleBitmap(window.dc, kClockSize, kClockSize);
-        {
-            SelectedObject onCanvas(compose, canvas);
-            {
-                SelectedObject fromBackground(source, background_);
-                BitBlt(compose, 0, 0, kClockSize, kClockSize, source, 0, 0, SRCCOPY);
-            }
-            drawMasked(compose, 0, 0, frames_[frame_], masks_[frame_]);
-            BitBlt(window.dc, kClockAt.x, kClockAt.y, kClockSize, kClockSize, compose, 0, 0,
-                   SRCCOPY);
-        }
-        DeleteObject(canvas);
-        DeleteDC(source);
-        DeleteDC(compose);
+        HBITMAP picture = composed_[frame_];
         frame_ = (frame_ + 1) % kFrames;
+        if (!picture || !pictures_) return;
+        WindowDc window(window_);
+        if (!window.dc) return;
+        SelectedObject selected(pictures_, picture);
+        BitBlt(window.dc, kClockAt.x, kClockAt.y, kClockSize, kClockSize, pictures_, 0, 0,
+               SRCCOPY);
     }
 
     HWND window_;
-    HBITMAP frames_[kFrames] = {}, masks_[kFrames] = {};
-    HBITMAP background_ = nullptr;
+    HBITMAP composed_[kFrames] = {};
+    HDC pictures_ = nullptr;  // a memory context the pictures are copied from
     int frame_ = 0;
 };
 

@@ -52,9 +52,10 @@ std::vector<WordRecord> readWordFile(const std::string& path) {
 }
 
 // The pieces of one progress step on the sorting window's own device
-// context, each timed over `steps` steps: the counter line as drawn now, the
-// clock frame as composed now (two memory DCs and a bitmap made per step),
-// and the frame copied from a picture composed once beforehand.
+// context, each timed over `steps` steps: the counter line, the clock frame
+// composed at every step (two memory DCs and a bitmap made per step, as the
+// window once drew it), and the frame copied from a picture composed once
+// beforehand (as the window draws it now).
 int timeDrawing(int steps) {
     makeInstallation("norva-drawing-bench", "Bench", "french", {makeRecord("word", "mot")});
     if (!startBenchProgram() || steps <= 0) return 1;
