@@ -14,6 +14,7 @@
 #include "languagemenu.h"
 #include "languagepair.h"
 #include "pairicons.h"
+#include "practicewindow.h"
 #include "searchwindow.h"
 #include "toolwindow.h"
 #include "uilanguage.h"
@@ -160,9 +161,9 @@ void onCommand(HWND hwnd, int id, HWND, UINT) {
         case IDM_ABOUT: showAboutBox(hwnd); return;
         case IDM_STAY_ON_TOP: toggleStayOnTop(hwnd); return;
         case IDM_SEARCH: openSearchWindow(); return;
+        case IDM_PRACTICE: startPractice(); return;
         case IDM_TEXT_SEARCH:
         case IDM_ADD_WORDS:
-        case IDM_PRACTICE:
         case IDM_LIST_EDITOR:
         case IDM_RECORD:
             // The other tool windows are not built yet: these commands do nothing.
