@@ -13,6 +13,7 @@
 #include "ids.h"
 #include "languagemenu.h"
 #include "languagepair.h"
+#include "listeditor.h"
 #include "pairicons.h"
 #include "practicewindow.h"
 #include "searchwindow.h"
@@ -167,8 +168,8 @@ void onCommand(HWND hwnd, int id, HWND, UINT) {
         case IDM_SEARCH: openSearchWindow(); return;
         case IDM_PRACTICE: startPractice(); return;
         case IDM_TEXT_SEARCH: openTextSearchWindow(); return;
+        case IDM_LIST_EDITOR: openListEditor(); return;
         case IDM_ADD_WORDS:
-        case IDM_LIST_EDITOR:
         case IDM_RECORD:
             // The other tool windows are not built yet: these commands do nothing.
             return;

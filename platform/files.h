@@ -51,6 +51,10 @@ bool removeFolder(const FilePath& path);
 // e.g. 2 for a missing source; POSIX: errno).
 int copyFile(const FilePath& from, const FilePath& to);
 
+// The system's error number of the file operation that failed last on this
+// thread (GetLastError on Windows, errno on POSIX).
+int lastSystemError();
+
 // Pushes what stdio buffered for this file through to the disk.
 bool flushToDisk(FILE* file);
 

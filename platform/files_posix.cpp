@@ -150,3 +150,5 @@ bool readFileAt(FILE* file, int64_t offset, void* data, size_t size) {
     ssize_t got = pread(fileno(file), data, size, static_cast<off_t>(offset));
     return got == static_cast<ssize_t>(size);
 }
+
+int lastSystemError() { return errno; }

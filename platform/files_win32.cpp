@@ -154,3 +154,5 @@ int64_t fileSize(FILE* file) {
 bool readFileAt(FILE* file, int64_t offset, void* data, size_t size) {
     return seekFile(file, offset) && std::fread(data, 1, size, file) == size;
 }
+
+int lastSystemError() { return static_cast<int>(GetLastError()); }

@@ -21,9 +21,14 @@ std::vector<FolderEntry> listRootFolders() {
     return folders;
 }
 
-bool isListName(const FolderEntry& folder) { return !folder.name.empty() && folder.name[0] != '.'; }
-
 }  // namespace
+
+std::vector<std::string> listFolderNames() {
+    std::vector<std::string> names;
+    for (const FolderEntry& folder : listRootFolders())
+        if (!folder.name.empty() && folder.name[0] != '.') names.push_back(folder.name);
+    return names;
+}
 
 int32_t countListFolders() {
     practiceLists.listFolderCount = static_cast<int32_t>(listRootFolders().size());
@@ -31,17 +36,14 @@ int32_t countListFolders() {
 }
 
 int32_t chooseFirstList() {
-    for (const FolderEntry& folder : listRootFolders()) {
-        if (!isListName(folder)) continue;
-        copyField(wordStore.currentListName, sizeof wordStore.currentListName, folder.name);
-        return 400;
-    }
-    return 0;
+    std::vector<std::string> names = listFolderNames();
+    if (names.empty()) return 0;
+    copyField(wordStore.currentListName, sizeof wordStore.currentListName, names.front());
+    return 400;
 }
 
 bool listExists() {
-    for (const FolderEntry& folder : listRootFolders())
-        if (isListName(folder) && equalsIgnoringCase(folder.name, wordStore.currentListName))
-            return true;
+    for (const std::string& name : listFolderNames())
+        if (equalsIgnoringCase(name, wordStore.currentListName)) return true;
     return false;
 }

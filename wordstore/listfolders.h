@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 struct PracticeLists {
     int32_t listFolderCount = 0;  // list folders as last counted
@@ -23,3 +25,7 @@ int32_t chooseFirstList();
 // Whether the list root holds a folder, not beginning with ".", whose name
 // equals the current list name ignoring the case of A-Z.
 bool listExists();
+
+// The names of the lists: the folders of the list root whose names do not
+// begin with ".", in the file system's order.
+std::vector<std::string> listFolderNames();
