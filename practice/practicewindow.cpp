@@ -16,6 +16,7 @@
 #include "fonts.h"
 #include "ids.h"
 #include "languagepair.h"
+#include "listeditor.h"
 #include "listfolders.h"
 #include "messagebox.h"
 #include "practicelayout.h"
@@ -272,6 +273,11 @@ void startPractice() {
         return;
     }
     if (!askToMakeList()) return;
+    // Without any list folder the new list is named first; cancelled, nothing
+    // more happens. The editor then hides the main window as every tool
+    // window does.
+    if (countListFolders() == 0 && !askForNewList(mainWindow())) return;
+    openListEditor();
 }
 
 PracticeWindowView practiceWindowView() {
