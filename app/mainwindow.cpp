@@ -15,6 +15,7 @@
 #include "languagepair.h"
 #include "listeditor.h"
 #include "pairicons.h"
+#include "practicewindow.h"
 #include "searchwindow.h"
 #include "textsearchwindow.h"
 #include "toolwindow.h"
@@ -165,10 +166,10 @@ void onCommand(HWND hwnd, int id, HWND, UINT) {
         case IDM_ABOUT: showAboutBox(hwnd); return;
         case IDM_STAY_ON_TOP: toggleStayOnTop(hwnd); return;
         case IDM_SEARCH: openSearchWindow(); return;
-        case IDM_LIST_EDITOR: openListEditor(); return;
+        case IDM_PRACTICE: startPractice(); return;
         case IDM_TEXT_SEARCH: openTextSearchWindow(); return;
+        case IDM_LIST_EDITOR: openListEditor(); return;
         case IDM_ADD_WORDS:
-        case IDM_PRACTICE:
         case IDM_RECORD:
             // The other tool windows are not built yet: these commands do nothing.
             return;

@@ -9,10 +9,10 @@
 #include "windowtext.h"
 #include "wordstore.h"
 
-void ColumnFonts::make(int headwordCharset, int translationCharset) {
+void ColumnFonts::make(int headwordCharset, int translationCharset, int points, int weight) {
     release();
-    headword = createUiFont(11, 400, L"Times New Roman", headwordCharset);
-    translation = createUiFont(11, 400, L"Times New Roman", translationCharset);
+    headword = createUiFont(points, weight, L"Times New Roman", headwordCharset);
+    translation = createUiFont(points, weight, L"Times New Roman", translationCharset);
     headwordCodePage = windowCodePage(headwordCharset);
     translationCodePage = windowCodePage(translationCharset);
 }

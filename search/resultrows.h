@@ -23,8 +23,9 @@ class ColumnFonts {
     ColumnFonts(const ColumnFonts&) = delete;
     ColumnFonts& operator=(const ColumnFonts&) = delete;
 
-    // Makes the fonts anew, replacing the ones made before.
-    void make(int headwordCharset, int translationCharset);
+    // Makes the fonts anew, replacing the ones made before: Times New Roman
+    // in the two character sets, 11 points normal unless asked otherwise.
+    void make(int headwordCharset, int translationCharset, int points = 11, int weight = 400);
     void release();
 
     HFONT headword = nullptr, translation = nullptr;
