@@ -89,21 +89,10 @@ int updateList() {
 int copyDictionaryToList() {
     if (!hasCurrentList()) return -1;
     createListFolder();
-    const std::string destination = practiceListPath();
-    const std::string tmpPath = destination + ".tmp";
     closeWordFiles();
-    int error = copyFile(dictionaryPath(), tmpPath);
-    if (error == 0) {
-        // The copy is flushed to disk and put in place in one step.
-        FILE* tmp = openFile(tmpPath, "r+b");
-        if (!tmp || !commitReplacement(tmp, tmpPath, destination)) {
-            error = lastSystemError();
-            if (!tmp) removeFile(tmpPath);
-            if (error == 0) error = -1;
-        }
-    } else {
-        removeFile(tmpPath);
-    }
+    // The file seam's copy goes to a file beside the list, reaches the disk
+    // and takes the list's place in one atomic replacement.
+    const int error = copyFile(dictionaryPath(), practiceListPath());
     if (openDictionary() == 0) countRecords();
     return error;
 }
