@@ -21,6 +21,7 @@
 #include "listsmenu.h"
 #include "messagebox.h"
 #include "practicelists.h"
+#include "printlist.h"
 #include "progresswindow.h"
 #include "resultrows.h"
 #include "toolwindow.h"
@@ -230,9 +231,7 @@ void onCommand(HWND hwnd, int id, HWND control, UINT code) {
             focusSearch();
             return;
         case IDC_ADD_RANDOM: openAddRandom(); return;
-        case IDC_PRINT:
-            // Printing is not built yet: Print does nothing.
-            return;
+        case IDC_PRINT: printList(hwnd); return;
         case IDM_CREATE_LIST:
             if (createNewList(hwnd, leavingList)) showCurrentList();
             return;

@@ -35,6 +35,9 @@ export PATH="$PWD/build/fakebin:$PATH" NORVA_XDG_LOG="$PWD/build/xdg-open.log"
 export NORVA_FIXTURES_REQUIRED=1
 source scripts/wine-session.sh
 wine_session_start
+# A CUPS server of the run's own with a PDF printer, for the printing tests.
+source scripts/print-session.sh
+print_session_start || echo "== no PDF printer: the printing tests will fail"
 run_ctest build/win -j 1
 
 failed=0 total=0
