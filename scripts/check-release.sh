@@ -48,7 +48,9 @@ done
 
 # One word per pair, from the middle of its installed FROM list: a word of
 # letters only whose neighbour before it is another word of letters, so that
-# the look-up's first row must show it.
+# the look-up's first row must show it. The program keeps no trace of the
+# pair a command line chose, so the word stands for it: another pair's list
+# would not show that word first.
 mapfile -t args < <(python3 - "$work/installed" <<'EOF'
 import os, sys
 sys.path.insert(0, os.path.join("tools", "samples"))
