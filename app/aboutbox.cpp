@@ -6,6 +6,8 @@
 #include <windowsx.h>
 
 #include "appsettings.h"
+#include "ids.h"
+#include "norvaversion.h"
 #include "uilanguage.h"
 
 namespace {
@@ -48,6 +50,15 @@ void createVideo() {
     play();
 }
 
+// The version line holds "%s" where the project's version number goes, so
+// that every language writes it its own way and the number lives in one place.
+void showVersion() {
+    wchar_t pattern[128] = {};
+    GetDlgItemTextW(g.dialog, IDC_ABOUT_VERSION, pattern, 128);
+    SetDlgItemTextW(g.dialog, IDC_ABOUT_VERSION,
+                    fillPlaceholders(pattern, {TEXT(NORVA_VERSION)}).c_str());
+}
+
 void replayNow() {
     KillTimer(g.dialog, kReplayTimer);
     if (g.video && g.lastPlayOk) play();
@@ -72,6 +83,7 @@ INT_PTR CALLBACK aboutProc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
     switch (msg) {
         case WM_INITDIALOG:
             g.dialog = dialog;
+            showVersion();
             createVideo();
             return TRUE;
         case MM_MCINOTIFY: onPlayEnded(wp); return TRUE;

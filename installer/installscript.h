@@ -13,12 +13,16 @@
 #include <vector>
 
 #include "filepath.h"
+#include "norvaversion.h"
 
 constexpr const char* kScriptFile = "install.inf";
 
+// The title painted when the script names none: the product and its version.
+constexpr const char* kDefaultTitle = "norva " NORVA_VERSION;
+
 // What pass 1 takes from the script.
 struct ScriptSettings {
-    std::string title;
+    std::string title = kDefaultTitle;
     std::string defaultFolder = "c:\\";
     std::string shortcutArguments;
     bool statusLinesOn = true;

@@ -8,8 +8,9 @@
 #     and wbtool.exe under Wine sorts it with the pair's collation;
 #   - tools/samples/layout.py writes install.inf, language.cf, language.ini,
 #     the charset files and the sort table; the starter practice list, the
-#     icons, a few pronunciations (espeak-ng) and the data's licences join
-#     them, and the program is stored LZ-compressed (mscompress).
+#     icons, a few pronunciations (espeak-ng), the data's licences and the
+#     program's (LICENSE, as norva.copyright) join them, and the program is
+#     stored LZ-compressed (mscompress).
 # The pairs themselves are listed in tools/samples/layout.py.
 # Exit status 3: the packages could not be fetched (no package source).
 set -euo pipefail
@@ -18,11 +19,13 @@ root=$PWD
 out=$root/build/samples
 cache=$out/cache work=$out/work dist=$out/dist
 wbtool=$root/build/native/bin/wbtool
-wbtool_exe=$root/build/win/bin/wbtool.exe
+# NORVA_WIN_BIN: the Windows programs to distribute (scripts/release.sh: a release build).
+win_bin=${NORVA_WIN_BIN:-$root/build/win/bin}
+wbtool_exe=$win_bin/wbtool.exe
 layout=(python3 "$root/tools/samples/layout.py")
 export PYTHONDONTWRITEBYTECODE=1
 
-if [ ! -x "$wbtool" ] || [ ! -f "$wbtool_exe" ] || [ ! -f build/win/bin/norva.exe ]; then
+if [ ! -x "$wbtool" ] || [ ! -f "$wbtool_exe" ] || [ ! -f "$win_bin/norva.exe" ]; then
   scripts/setup.sh
 fi
 started=$(date +%s.%N)
@@ -105,11 +108,12 @@ else
 fi
 step "icons and pronunciations"
 
-cp build/win/bin/english/install.exe "$dist/"  # the english edition of the installer
+cp "$win_bin/english/install.exe" "$dist/"  # the english edition of the installer
 for f in logo.bmp dict.avi; do
-  [ -f "build/win/bin/$f" ] && cp "build/win/bin/$f" "$dist/"
+  [ -f "$win_bin/$f" ] && cp "$win_bin/$f" "$dist/"
 done
-cp build/win/bin/norva.exe "$work/norva.exe"
+cp LICENSE "$dist/norva.copyright"  # the program's own licence, installed with the data's
+cp "$win_bin/norva.exe" "$work/norva.exe"
 rm -f "$work/norva.exe_"
 mscompress "$work/norva.exe"
 mv "$work/norva.exe_" "$dist/norva.ex_"

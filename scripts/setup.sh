@@ -24,6 +24,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
+# NORVA_SETUP_PACKAGES_ONLY=1: only the packages (scripts/release.sh builds its own way).
+[ -z "${NORVA_SETUP_PACKAGES_ONLY:-}" ] || exit 0
+
 # The Windows tree's generator and build type (CI: Unix Makefiles, Release).
 win_generator=${NORVA_WIN_GENERATOR:-Ninja}
 win_build_type=${NORVA_WIN_BUILD_TYPE:-}

@@ -25,6 +25,11 @@ if scripts/check-format.sh; then echo "0 1" >>"$results"; else echo "1 1" >>"$re
 echo "== native tests (AddressSanitizer, UBSan)"
 run_ctest build/native -j "$(nproc)"
 
+if [ -n "${NORVA_RELEASE_CHECK:-}" ]; then  # CI: the release zip made and installed
+  echo "== release zip (scripts/release.sh, scripts/check-release.sh)"
+  if scripts/release.sh && scripts/check-release.sh; then echo "0 1" >>"$results"; else echo "1 1" >>"$results"; fi
+fi
+
 echo "== Windows tests under Wine"
 # The shell hands HTML pages to xdg-open: a stand-in records what was opened.
 mkdir -p build/fakebin

@@ -45,6 +45,7 @@ bool parseCharset(const std::string& text, int& charset) {
 
 const char* usageText() {
     return "usage: wbtool COMMAND ARGUMENTS\n"
+           "  wbtool --version\n"
            "  wbtool import TSV OUT [--charset N]\n"
            "  wbtool dump FILE [--charset N]\n"
            "  wbtool find FILE KEY [--charset N] [--table STB | --locale NAME]\n"
@@ -64,6 +65,10 @@ bool parseArguments(const std::vector<std::string>& args, Invocation& inv, std::
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         inv.command = WbCommand::Help;
+        return true;
+    }
+    if (args[0] == "--version" && args.size() == 1) {
+        inv.command = WbCommand::Version;
         return true;
     }
     const CommandSpec* entry = findCommand(args[0]);

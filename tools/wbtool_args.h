@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-enum class WbCommand { Help, Import, Dump, Find, Sort, Reverse, Check };
+enum class WbCommand { Help, Version, Import, Dump, Find, Sort, Reverse, Check };
 
 struct Invocation {
     WbCommand command = WbCommand::Help;

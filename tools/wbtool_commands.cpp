@@ -16,6 +16,7 @@
 #include "listfolders.h"
 #include "lookup.h"
 #include "messages.h"
+#include "norvaversion.h"
 #include "resort.h"
 #include "reverselist.h"
 #include "uistrings.h"
@@ -281,6 +282,10 @@ int runWbtool(const std::vector<std::string>& args, FILE* out, FILE* err) {
         std::fputs(usageText(), out);
         return kExitOk;
     }
+    if (inv.command == WbCommand::Version) {
+        std::fputs("wbtool " NORVA_VERSION "\n", out);
+        return kExitOk;
+    }
     if (inv.hasLocale && !localeCollationAvailable()) {
         std::fprintf(err,
                      "wbtool: --locale needs Windows collation, which only wbtool.exe has; "
@@ -304,7 +309,8 @@ int runWbtool(const std::vector<std::string>& args, FILE* out, FILE* err) {
             case WbCommand::Sort: return sortCommand(ops[0], inv, out, err);
             case WbCommand::Reverse: return reverseCommand(ops[0], ops[1], inv, err);
             case WbCommand::Check: return checkCommand(ops[0], inv, out, err);
-            case WbCommand::Help: break;
+            case WbCommand::Help:
+            case WbCommand::Version: break;
         }
     } catch (const std::bad_alloc&) {
         // Files are only ever replaced whole, so nothing is half-written.

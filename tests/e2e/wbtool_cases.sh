@@ -136,4 +136,6 @@ run usage_charset dump basic.wb --charset 7
 run usage_count sort
 run usage_both find basic.wb k --table table.stb --locale french
 run help --help
+run version --version
+run usage_version --version sort
 exit 0

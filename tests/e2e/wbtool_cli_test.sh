@@ -86,11 +86,13 @@ expect import_many 0
 expect sort_many 0 3000
 expect check_many 0 'records: 3000'
 
-for name in usage_none usage_command usage_charset usage_count usage_both; do
+for name in usage_none usage_command usage_charset usage_count usage_both usage_version; do
   expect "$name" 2
   [ "$(wc -l <"$name.err")" -eq 1 ] || problem "$name: the usage error is not one line"
 done
 expect help 0
+# The project's one version number, which CMake hands to the test.
+expect version 0 "wbtool ${NORVA_VERSION:?}"
 
 if [ "$failures" -gt 0 ]; then echo "wbtool_cli_test: $failures failures" >&2; exit 1; fi
 echo "wbtool_cli_test: all cases as expected"

@@ -11,6 +11,7 @@
 #include "installation.h"
 #include "languagemenu.h"
 #include "mainwindow.h"
+#include "norvaversion.h"
 #include "startup.h"
 #include "testsupport.h"
 #include "toolwindow.h"
@@ -22,6 +23,7 @@ struct Seen {
     HWND dialog = nullptr;
     LONG firstPosition = -1, laterPosition = -1;
     RECT videoRect{};
+    std::wstring versionLine;
     int ticks = 0;
 };
 Seen seen;
@@ -37,6 +39,9 @@ void CALLBACK watchAboutBox(HWND window, UINT, UINT_PTR id, DWORD) {
     if (!dialog) return;
     seen.dialog = dialog;
     seen.video = aboutVideoWindow();
+    wchar_t line[128] = {};
+    GetDlgItemTextW(dialog, IDC_ABOUT_VERSION, line, 128);
+    seen.versionLine = line;
     bool done = !seen.video || ++seen.ticks >= kWatchTicks;
     if (seen.video) {
         LONG position = MCIWndGetPosition(seen.video);
@@ -101,6 +106,7 @@ TEST_F(AboutBoxTest, WithoutTheAnimationTheBoxStillOpens) {
     openAndWatch();
     ASSERT_NE(seen.dialog, nullptr);
     EXPECT_EQ(seen.video, nullptr);
+    EXPECT_EQ(seen.versionLine, L"Version " TEXT(NORVA_VERSION));
     EXPECT_FALSE(IsWindow(seen.dialog));
 }
 

@@ -32,7 +32,7 @@ std::string cmd(ScriptCommandKind kind, const std::string& value, const std::str
 
 TEST(InstallScriptSettings, DefaultsWithoutKeywords) {
     ScriptSettings s = settingsOf({"mkdir x", "copy a b"});
-    EXPECT_EQ(s.title, "");
+    EXPECT_EQ(s.title, "norva " NORVA_VERSION);
     EXPECT_EQ(s.defaultFolder, "c:\\");
     EXPECT_EQ(s.shortcutArguments, "");
     EXPECT_TRUE(s.statusLinesOn);
@@ -58,12 +58,12 @@ TEST(InstallScriptSettings, DebugIsOffOnlyForExactlyZero) {
 
 TEST(InstallScriptSettings, PrefixMatchCommentsAndLinesWithoutValue) {
     EXPECT_EQ(settingsOf({"directory d:\\x"}).defaultFolder, "d:\\x");  // begins with "dir"
-    EXPECT_EQ(settingsOf({"#title nothing"}).title, "");
-    EXPECT_EQ(settingsOf({"title"}).title, "");   // no blank: no value, ignored
-    EXPECT_EQ(settingsOf({"title "}).title, "");  // nothing after the blank
+    EXPECT_EQ(settingsOf({"#title nothing"}).title, kDefaultTitle);
+    EXPECT_EQ(settingsOf({"title"}).title, kDefaultTitle);   // no blank: no value, ignored
+    EXPECT_EQ(settingsOf({"title "}).title, kDefaultTitle);  // nothing after the blank
     EXPECT_EQ(settingsOf({"dir"}).defaultFolder, "c:\\");
     EXPECT_TRUE(settingsOf({"debug"}).statusLinesOn);
-    EXPECT_EQ(settingsOf({" title x"}).title, "");  // a keyword must begin the line
+    EXPECT_EQ(settingsOf({" title x"}).title, kDefaultTitle);  // a keyword must begin the line
 }
 
 TEST(InstallScriptSettings, MissingScriptFile) {

@@ -9,8 +9,9 @@ folder made from them (english edition).
     layout.py words LANGUAGE [N]    the language's first N sample words
     layout.py texts DIST WORK       writes into DIST: install.inf, language.cf,
                                     language.ini, the charset files, the
-                                    sort tables, readme.txt; and the starter
-                                    list's tables WORK/starter/<list>.tsv
+                                    sort tables, readme.txt, the help page;
+                                    and the starter list's tables
+                                    WORK/starter/<list>.tsv
                                     chosen from WORK/<long name>.tsv
     layout.py settings FOLDER CF    writes FOLDER/dict.ini for the entries
                                     of the language list CF (used where the
@@ -21,12 +22,17 @@ language it holds.
 """
 
 import os
+import shutil
 import sys
 import unicodedata
 
 UI_NAME = "English"          # the english edition's own name for its language
 SETTINGS_FILE = "dict.ini"
 STARTER_LIST = "Starter"
+# The edition's help page: the program opens it by the name of its help file
+# (UI string 83, "dict.hlp") with .htm.
+HELP_PAGE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "docs", "help",
+                         "english", "dict.htm")
 
 CODECS = {0: "cp1252", 204: "cp1251", 500: "iso8859_3"}
 
@@ -172,6 +178,7 @@ def install_inf(pairs, sounds):
         "copy language.ini language.ini",
         "copy language.cf language.cf",
         "copy readme.txt readme.txt",
+        "copy dict.htm dict.htm",
     ]
     lines += ["copy language\\%s language\\%s" % (p.from_list, p.from_list) for p in pairs]
     lines += ["copy list\\{0}\\{1} list\\{0}\\{1}".format(STARTER_LIST, p.list_file) for p in pairs]
@@ -209,7 +216,8 @@ def readme(pairs):
     ] + ["  %s - English" % p.name for p in pairs] + [
         "",
         "The word lists were made from the FreeDict dictionaries packaged by",
-        "Debian; their licences are in the folder licenses.",
+        "Debian; their licences are in the folder licenses, and so is the",
+        "program's own, the MIT License (norva.copyright).",
     ]
 
 
@@ -238,6 +246,7 @@ def write_texts(dist, work):
     write_lines(os.path.join(dist, "language.cf"), language_cf(PAIRS))
     write_lines(os.path.join(dist, "language.ini"), ["[Dictionary]", "Language=english"])
     write_lines(os.path.join(dist, "readme.txt"), readme(PAIRS))
+    shutil.copyfile(HELP_PAGE, os.path.join(dist, "dict.htm"))
     for p in PAIRS:
         # The charset file: its first line is the palette's characters.
         write_lines(os.path.join(dist, p.name + ".chs"), [p.letters], CODECS[p.charset])
