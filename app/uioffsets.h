@@ -100,5 +100,6 @@ enum Offset : int {
     kPairDictionaryMissing = 95,  // "Can't open %s ... The language pair in use stays selected."
     kGoingOnWithPair = 96,        // "Can't open %s ... The program goes on with %s - %s."
     kTextTooLarge = 98,           // "This file is too large to be shown (more than %d MB).   "
+    kTooManyLanguages = 100,      // "The settings file %s lists more than %d languages. ..."
 };
 }  // namespace ui

@@ -21,7 +21,12 @@ std::vector<FolderEntry> listRootFolders() {
     return folders;
 }
 
-bool isListName(const FolderEntry& folder) { return !folder.name.empty() && folder.name[0] != '.'; }
+// A name longer than the current list name can hold (148 characters) is no
+// list: cut short it would name another folder, or none.
+bool isListName(const FolderEntry& folder) {
+    return !folder.name.empty() && folder.name[0] != '.' &&
+           folder.name.size() < sizeof wordStore.currentListName;
+}
 
 }  // namespace
 
