@@ -2,6 +2,7 @@
 #include "catalogue.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "collation.h"
@@ -35,10 +36,14 @@ void setText(char* field, size_t capacity, const std::string& text) {
 }
 #define SET(field, text) setText(field, sizeof(field), text)
 
+// The catalogue is built in file order; the last link is kept so that
+// appending costs the same for the 200th entry as for the first.
+LanguagePair** tailLink = &catalogue.head;
+bool itemsLeftOut = false;
+
 void append(LanguagePair* entry) {
-    LanguagePair** link = &catalogue.head;
-    while (*link) link = &(*link)->next;
-    *link = entry;
+    *tailLink = entry;
+    tailLink = &entry->next;
     catalogue.size++;
 }
 
@@ -49,6 +54,9 @@ std::string settingsFileName() { return uiString(kSettingsFile); }
 bool parseLanguageItem(const std::string& item, const std::string& uiName, int uiCharset,
                        LanguagePair& p) {
     std::vector<std::string> f = splitAtCommas(item);
+    // The fields become C texts: a NUL byte ends one, and the name must keep
+    // its three characters up to there (the file names are made of them).
+    for (std::string& field : f) field.resize(std::strlen(field.c_str()));
     if (f.empty() || f[0].size() < 3) return false;
     std::string locale = f.size() > 1 ? f[1] : "english";
     std::string charset = f.size() > 2 ? f[2] : "0";
@@ -110,7 +118,10 @@ void clearCatalogue() {
         p = next;
     }
     catalogue = Catalogue{};
+    tailLink = &catalogue.head;
 }
+
+bool catalogueItemsLeftOut() { return itemsLeftOut; }
 
 LanguagePair* catalogueEntry(int k) {
     LanguagePair* p = catalogue.head;
@@ -124,6 +135,7 @@ int loadCatalogue() {
     FILE* file = openFile(settingsFileName(), "rb");
     if (!file) return -1;
     clearCatalogue();
+    itemsLeftOut = false;
     std::vector<LanguagePair*> forward;
     const std::string header = uiString(kLanguageHeader);
     auto isHeader = [&](const std::string& line) {
@@ -133,7 +145,10 @@ int loadCatalogue() {
     std::string line;
     while (readLinePiece(file, line)) {
         LanguagePair entry;
-        if (section.isItem(line, isHeader) && parseLanguageItem(line, uiName, uiCharset, entry)) {
+        if (!section.isItem(line, isHeader)) continue;
+        if (forward.size() == kMaxCatalogueItems) {
+            itemsLeftOut = true;
+        } else if (parseLanguageItem(line, uiName, uiCharset, entry)) {
             forward.push_back(new LanguagePair(entry));
             append(forward.back());
         }

@@ -14,9 +14,19 @@
 // The settings file of the UI language (offset 53, "dict.ini").
 std::string settingsFileName();
 
+// The most [language] items the catalogue takes. Entry k of the Language
+// menu is command 200 + k and the Lists menu begins at 400, so the catalogue
+// holds at most 200 entries, two per item. Items beyond are left out (the
+// file is read on to its end all the same, in time linear in its size) and
+// catalogueItemsLeftOut() says so, for start-up to tell the user.
+constexpr int kMaxCatalogueItems = 100;
+
 // Reads [language] and builds the catalogue, leaving the first reverse entry
 // current. -1 when the file cannot be opened or read, or holds no item.
 int loadCatalogue();
+
+// Whether the last loadCatalogue met more items than kMaxCatalogueItems.
+bool catalogueItemsLeftOut();
 
 // Reads [selected] and makes the entry it names current (ignoring case);
 // an unknown name changes nothing. -1 when the file cannot be read.

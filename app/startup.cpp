@@ -56,6 +56,16 @@ void goOnWithAnotherPair() {
     InvalidateRect(mainWindow(), nullptr, FALSE);
 }
 
+// A settings file beyond reason (hundreds of items, or one endless line read
+// in pieces) is used as far as the menus can hold it, and the user is told.
+void tellLanguagesLeftOut() {
+    const std::wstring most = std::to_wstring(kMaxCatalogueItems);
+    showMessageBox(nullptr,
+                   fillPlaceholders(uiText(ui::kTooManyLanguages),
+                                    {toWide(settingsFileName(), uiCodePage()), most, most}),
+                   uiText(ui::kDictionary), MB_OK | MB_ICONWARNING);
+}
+
 }  // namespace
 
 // Every message of the program is first offered to the accelerators, on
@@ -91,6 +101,7 @@ bool startProgram(const std::string& arguments, int showCommand, int& exitCode) 
 
     if (loadCatalogue() != 0)
         exitWithMessage(nullptr, uiText(ui::kSettingsFileMissing), uiText(ui::kDictionary));
+    if (catalogueItemsLeftOut()) tellLanguagesLeftOut();
     loadSelection();
     choosePairByPrefix(commandLine.pairPrefix);
     applyCollation(CollationOccasion::StartUp);

@@ -101,5 +101,6 @@ enum Offset : int {
     kGoingOnWithPair = 96,        // "Can't open %s ... The program goes on with %s - %s."
     kTextTooLarge = 98,           // "This file is too large to be shown (more than %d MB).   "
     kListFolderNotMade = 99,      // "A folder for this list cannot be created." (new-list dialog)
+    kTooManyLanguages = 100,      // "The settings file %s lists more than %d languages. ..."
 };
 }  // namespace ui

@@ -9,8 +9,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "files.h"
+#include "killpoint.h"
 
 // Text of the system code page is the bytes as they are.
 std::string platformTextToUtf8(const std::string& text, int) { return text; }
@@ -26,9 +28,100 @@ std::string nativePath(const FilePath& path) {
     return p;
 }
 
+#ifdef NORVA_KILL_POINTS
+
+namespace {
+
+long stepsTaken = 0;
+long killAtStep = 0;
+
+// One step that changes the disk; the armed one never happens.
+void fileStep() {
+    ++stepsTaken;
+    if (killAtStep != 0 && stepsTaken >= killAtStep) _exit(kKilledExitCode);
+}
+
+// Files opened for writing are stdio streams over counting functions, so that
+// each write reaching the system is a step. Their descriptors are kept here:
+// such a stream has none of its own (fileno gives -1).
+std::vector<std::pair<FILE*, int>> countedStreams;
+
+ssize_t countedRead(void* cookie, char* data, size_t size) {
+    return read(static_cast<int>(reinterpret_cast<intptr_t>(cookie)), data, size);
+}
+ssize_t countedWrite(void* cookie, const char* data, size_t size) {
+    fileStep();
+    return write(static_cast<int>(reinterpret_cast<intptr_t>(cookie)), data, size);
+}
+int countedSeek(void* cookie, off64_t* offset, int whence) {
+    off64_t at = lseek64(static_cast<int>(reinterpret_cast<intptr_t>(cookie)), *offset, whence);
+    if (at < 0) return -1;
+    *offset = at;
+    return 0;
+}
+int countedClose(void* cookie) {
+    int fd = static_cast<int>(reinterpret_cast<intptr_t>(cookie));
+    for (size_t i = 0; i < countedStreams.size(); ++i) {
+        if (countedStreams[i].second == fd) {
+            countedStreams.erase(countedStreams.begin() + static_cast<long>(i));
+            break;
+        }
+    }
+    return close(fd);
+}
+
+int openFlags(const char* mode) {
+    const bool update = std::strchr(mode, '+') != nullptr;
+    switch (mode[0]) {
+        case 'r': return update ? O_RDWR : O_RDONLY;
+        case 'w': return (update ? O_RDWR : O_WRONLY) | O_CREAT | O_TRUNC;
+        case 'a': return (update ? O_RDWR : O_WRONLY) | O_CREAT | O_APPEND;
+    }
+    return -1;
+}
+
+}  // namespace
+
+void armKillPoint(long step) {
+    stepsTaken = 0;
+    killAtStep = step;
+}
+
+long fileStepsTaken() { return stepsTaken; }
+
+FILE* openFile(const FilePath& path, const char* mode) {
+    const int flags = openFlags(mode);
+    if (flags < 0 || flags == O_RDONLY) return std::fopen(nativePath(path).c_str(), mode);
+    if (flags & O_TRUNC) fileStep();  // creating or emptying a file changes the disk
+    int fd = open(nativePath(path).c_str(), flags, 0666);
+    if (fd < 0) return nullptr;
+    cookie_io_functions_t io = {countedRead, countedWrite, countedSeek, countedClose};
+    FILE* file = fopencookie(reinterpret_cast<void*>(static_cast<intptr_t>(fd)), mode, io);
+    if (!file) {
+        close(fd);
+        return nullptr;
+    }
+    countedStreams.emplace_back(file, fd);
+    return file;
+}
+
+static int descriptorOf(FILE* file) {
+    for (const auto& stream : countedStreams)
+        if (stream.first == file) return stream.second;
+    return fileno(file);
+}
+
+#else
+
+static void fileStep() {}
+
 FILE* openFile(const FilePath& path, const char* mode) {
     return std::fopen(nativePath(path).c_str(), mode);
 }
+
+static int descriptorOf(FILE* file) { return fileno(file); }
+
+#endif
 
 bool listFolder(const FilePath& path, std::vector<FolderEntry>& entries) {
     entries.clear();
@@ -53,7 +146,10 @@ bool listFolder(const FilePath& path, std::vector<FolderEntry>& entries) {
     return true;
 }
 
-bool removeFile(const FilePath& path) { return unlink(nativePath(path).c_str()) == 0; }
+bool removeFile(const FilePath& path) {
+    fileStep();
+    return unlink(nativePath(path).c_str()) == 0;
+}
 
 bool fileExists(const FilePath& path) {
     struct stat st;
@@ -66,10 +162,14 @@ bool folderExists(const FilePath& path) {
 }
 
 bool makeFolder(const FilePath& path) {
+    fileStep();
     return mkdir(nativePath(path).c_str(), 0777) == 0 || folderExists(path);
 }
 
-bool removeFolder(const FilePath& path) { return rmdir(nativePath(path).c_str()) == 0; }
+bool removeFolder(const FilePath& path) {
+    fileStep();
+    return rmdir(nativePath(path).c_str()) == 0;
+}
 
 namespace {
 
@@ -85,6 +185,7 @@ int copyContents(int source, int target) {
         }
         if (got == 0) break;
         for (ssize_t done = 0; done < got;) {
+            fileStep();
             ssize_t put = write(target, buffer + done, static_cast<size_t>(got - done));
             if (put < 0) {
                 if (errno == EINTR) continue;
@@ -93,6 +194,7 @@ int copyContents(int source, int target) {
             done += put;
         }
     }
+    fileStep();
     return fsync(target) == 0 ? 0 : errno;
 }
 
@@ -102,6 +204,7 @@ int copyFile(const FilePath& from, const FilePath& to) {
     const FilePath tmp = to + ".tmp";
     int source = open(nativePath(from).c_str(), O_RDONLY);
     if (source < 0) return errno;
+    fileStep();
     int target = open(nativePath(tmp).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     if (target < 0) {
         int error = errno;
@@ -116,7 +219,11 @@ int copyFile(const FilePath& from, const FilePath& to) {
     return error;
 }
 
-bool flushToDisk(FILE* file) { return std::fflush(file) == 0 && fsync(fileno(file)) == 0; }
+bool flushToDisk(FILE* file) {
+    if (std::fflush(file) != 0) return false;
+    fileStep();
+    return fsync(descriptorOf(file)) == 0;
+}
 
 static std::string folderOf(const std::string& nativeFile) {
     size_t slash = nativeFile.rfind('/');
@@ -125,6 +232,7 @@ static std::string folderOf(const std::string& nativeFile) {
 
 bool replaceFile(const FilePath& tmpPath, const FilePath& finalPath) {
     std::string to = nativePath(finalPath);
+    fileStep();
     if (std::rename(nativePath(tmpPath).c_str(), to.c_str()) != 0) return false;
     // The rename is only durable once the folder itself is on disk.
     int dir = open(folderOf(to).c_str(), O_RDONLY | O_DIRECTORY);
@@ -147,6 +255,6 @@ int64_t fileSize(FILE* file) {
 bool readFileAt(FILE* file, int64_t offset, void* data, size_t size) {
     // The seek and the read as one positioned read: a look-up's cost is its
     // system calls, and this halves them.
-    ssize_t got = pread(fileno(file), data, size, static_cast<off_t>(offset));
+    ssize_t got = pread(descriptorOf(file), data, size, static_cast<off_t>(offset));
     return got == static_cast<ssize_t>(size);
 }

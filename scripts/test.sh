@@ -30,6 +30,12 @@ if [ -n "${NORVA_RELEASE_CHECK:-}" ]; then  # CI: the release zip made and insta
   if scripts/release.sh && scripts/check-release.sh; then echo "0 1" >>"$results"; else echo "1 1" >>"$results"; fi
 fi
 
+# CI runs every fuzz target from its seed corpus for a while (seconds).
+if [ -n "${NORVA_FUZZ_SECONDS:-}" ]; then
+  echo "== fuzz targets, ${NORVA_FUZZ_SECONDS} s each"
+  if NORVA_FUZZ_MERGE=0 scripts/fuzz.sh "$NORVA_FUZZ_SECONDS"; then echo "0 1" >>"$results"; else echo "1 1" >>"$results"; fi
+fi
+
 echo "== Windows tests under Wine"
 # The shell hands HTML pages to xdg-open: a stand-in records what was opened.
 mkdir -p build/fakebin

@@ -21,12 +21,19 @@ std::vector<FolderEntry> listRootFolders() {
     return folders;
 }
 
+// A name longer than the current list name can hold (148 characters) is no
+// list: cut short it would name another folder, or none.
+bool isListName(const FolderEntry& folder) {
+    return !folder.name.empty() && folder.name[0] != '.' &&
+           folder.name.size() < sizeof wordStore.currentListName;
+}
+
 }  // namespace
 
 std::vector<std::string> listFolderNames() {
     std::vector<std::string> names;
     for (const FolderEntry& folder : listRootFolders())
-        if (!folder.name.empty() && folder.name[0] != '.') names.push_back(folder.name);
+        if (isListName(folder)) names.push_back(folder.name);
     return names;
 }
 

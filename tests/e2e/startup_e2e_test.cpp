@@ -83,6 +83,34 @@ TEST_F(StartupE2E, EmptyLineBeforeTheFirstItem) {
     EXPECT_EQ(driver::waitForExit(norva, 15000), 1);
 }
 
+// A settings file beyond reason: one line of 10 MB at the end of [language]
+// is read in pieces of 99 characters, the catalogue keeps 100 items, the
+// user is told, the program comes up on the pair chosen before, and the
+// file is left as it was.
+TEST_F(StartupE2E, SettingsLineOfTenMegabytes) {
+    test::prepareInstallation(setup);
+    std::string text = test::settingsText(setup);
+    const size_t end = text.find("\r\n\r\n# --- EOF");
+    ASSERT_NE(end, std::string::npos);
+    std::string line;
+    for (int i = 0; i < 1024 * 1024; ++i) line += "Abcdefghij";
+    text.insert(end, "\r\n" + line);
+    test::writeBytes("dict.ini", text);
+    driver::Program& norva = startNorva();
+    driver::MessageBoxSeen box;
+    ASSERT_TRUE(driver::waitForMessageBox(norva, box, 60000));
+    EXPECT_EQ(box.text,
+              L"The settings file dict.ini lists more than 100 languages.   \n\nOnly the first "
+              L"100 are used.");
+    EXPECT_EQ(box.caption, L"Dictionary");
+    driver::press(box.dialog, IDOK);
+    HWND main = driver::waitForWindow(norva, L"norva", 60000);
+    ASSERT_NE(main, nullptr);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(driver::waitForExit(norva, 15000), 0);
+    EXPECT_EQ(test::readBytes("dict.ini"), text);
+}
+
 // Only when no pair's dictionary opens does a missing dictionary end the
 // program (one missing file is met with another pair: the main window tests).
 TEST_F(StartupE2E, NoDictionaryOpensAtAll) {

@@ -1,0 +1,2 @@
+АБВайс
+second line
