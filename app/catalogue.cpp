@@ -125,19 +125,18 @@ int loadCatalogue() {
     if (!file) return -1;
     clearCatalogue();
     std::vector<LanguagePair*> forward;
-    bool inSection = false;
+    const std::string header = uiString(kLanguageHeader);
+    auto isHeader = [&](const std::string& line) {
+        return equalsIgnoringCase(firstField(line), header);
+    };
+    SectionItems section;
     std::string line;
     while (readLinePiece(file, line)) {
-        if (isCommentOrEmpty(line)) {
-            inSection = false;
-            continue;
-        }
         LanguagePair entry;
-        if (inSection && parseLanguageItem(line, uiName, uiCharset, entry)) {
+        if (section.isItem(line, isHeader) && parseLanguageItem(line, uiName, uiCharset, entry)) {
             forward.push_back(new LanguagePair(entry));
             append(forward.back());
         }
-        if (equalsIgnoringCase(firstField(line), uiString(kLanguageHeader))) inSection = true;
     }
     bool readError = std::ferror(file) != 0;
     std::fclose(file);
@@ -154,25 +153,21 @@ int loadCatalogue() {
 int loadSelection() {
     FILE* file = openFile(settingsFileName(), "rb");
     if (!file) return -1;
-    bool inSection = false;
+    const std::string header = uiString(kSelectedHeader);
+    auto isHeader = [&](const std::string& line) { return equalsIgnoringCase(line, header); };
+    SectionItems section;
     std::string line;
     while (readLinePiece(file, line)) {
-        if (isCommentOrEmpty(line)) {
-            inSection = false;
-            continue;
-        }
-        if (inSection) {
-            for (LanguagePair* p = catalogue.head; p; p = p->next) {
-                if (equalsIgnoringCase(line, p->longDictFile) ||
-                    equalsIgnoringCase(line, p->shortDictFile)) {
-                    p->selected = 1;
-                    catalogue.currentPair = p;
-                    inSection = false;
-                    break;
-                }
+        if (!section.isItem(line, isHeader)) continue;
+        for (LanguagePair* p = catalogue.head; p; p = p->next) {
+            if (equalsIgnoringCase(line, p->longDictFile) ||
+                equalsIgnoringCase(line, p->shortDictFile)) {
+                p->selected = 1;
+                catalogue.currentPair = p;
+                section.close();
+                break;
             }
         }
-        if (equalsIgnoringCase(line, uiString(kSelectedHeader))) inSection = true;
     }
     bool readError = std::ferror(file) != 0;
     std::fclose(file);
@@ -211,15 +206,9 @@ int selectPair() {
 
     int result = -1;
     const std::string path = settingsFileName();
-    FILE* in = openFile(path, "rb");
-    if (in) {
-        std::string settings, chunk(4096, '\0');
-        size_t got;
-        while ((got = std::fread(&chunk[0], 1, chunk.size(), in)) > 0)
-            settings.append(chunk, 0, got);
-        bool readError = std::ferror(in) != 0;
-        std::fclose(in);
-        FILE* tmp = readError ? nullptr : openFile("tmp.ini", "wb");
+    std::string settings;
+    if (readWholeFile(path, settings)) {
+        FILE* tmp = openFile("tmp.ini", "wb");
         if (tmp) {
             std::string updated =
                 withSelectedLine(settings, uiString(kSelectedHeader),

@@ -85,13 +85,8 @@ FilePath withBackslash(const FilePath& folder) {
 }
 
 std::string closingText(const std::string& closingFile) {
-    FILE* file = closingFile.empty() ? nullptr : openFile(closingFile, "rb");
-    if (!file) return kFinished;
     std::string text;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
-    std::fclose(file);
+    if (closingFile.empty() || !readWholeFile(closingFile, text)) return kFinished;
     return text.substr(0, text.find('\0'));
 }
 

@@ -20,8 +20,10 @@ bool readLine(FILE* file, std::string& line) {
     return readLinePiece(file, line, std::string::npos);
 }
 
-bool isLanguageHeader(const InstallEdition& edition, const std::string& line) {
-    return equalsIgnoringCase(line, edition.languageHeader);
+auto isLanguageHeaderOf(const InstallEdition& edition) {
+    return [&edition](const std::string& line) {
+        return equalsIgnoringCase(line, edition.languageHeader);
+    };
 }
 bool beginsLanguageHeader(const InstallEdition& edition, const std::string& line) {
     return startsWithIgnoringCase(line, edition.languageHeader);
@@ -166,17 +168,10 @@ int countPairItems(const InstallEdition& edition) {
     Lines in(openFile(edition.settingsFile, "rb"));
     if (!in.file) return -1;
     int count = 0;
-    bool inSection = false;
+    SectionItems section;
     std::string line;
-    while (readLine(in.file, line)) {
-        if (isCommentOrEmpty(line)) {
-            inSection = false;
-        } else if (inSection) {
-            ++count;
-        } else if (isLanguageHeader(edition, line)) {
-            inSection = true;
-        }
-    }
+    while (readLine(in.file, line))
+        if (section.isItem(line, isLanguageHeaderOf(edition))) ++count;
     return count;
 }
 
@@ -186,19 +181,14 @@ const char* sortPairItems(const InstallEdition& edition) {
     try {
         Lines in(openFile(settingsFile, "rb"));
         if (!in.file) return nullptr;  // nothing to sort
-        bool inSection = false;
+        SectionItems section;
         std::string line;
         while (readLine(in.file, line)) {
-            if (isCommentOrEmpty(line)) {
-                inSection = false;
-            } else if (inSection) {
-                Item item{line, ""};
-                pairItemKey(line, item.key);
-                if (item.key.empty()) item.key = line;
-                items.push_back(std::move(item));
-            } else if (isLanguageHeader(edition, line)) {
-                inSection = true;
-            }
+            if (!section.isItem(line, isLanguageHeaderOf(edition))) continue;
+            Item item{line, ""};
+            pairItemKey(line, item.key);
+            if (item.key.empty()) item.key = line;
+            items.push_back(std::move(item));
         }
         // The word lists' sort and order, equal keys in file order.
         std::vector<const char*> keys;

@@ -26,6 +26,10 @@ std::string nativePath(const FilePath& path);
 // fopen on a program path (binary or text as the mode says).
 FILE* openFile(const FilePath& path, const char* mode);
 
+// The whole content of a file; false (bytes left empty) when it cannot be
+// opened or read to its end.
+bool readWholeFile(const FilePath& path, std::string& bytes);
+
 // The entries of a folder without "." and "..", in the file system's order
 // (Windows and Wine list names case-insensitively sorted; the POSIX layer
 // sorts them the same way). A name the path code page cannot hold is left

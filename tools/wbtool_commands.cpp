@@ -80,19 +80,6 @@ int fail(FILE* err, const std::string& message) {
     return kExitError;
 }
 
-bool readWholeFile(const std::string& path, std::string& bytes) {
-    if (!fileExists(path)) return false;
-    FILE* f = openFile(path, "rb");
-    if (!f) return false;
-    bytes.clear();
-    char chunk[1 << 16];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.append(chunk, got);
-    bool ok = !std::ferror(f);
-    std::fclose(f);
-    return ok;
-}
-
 // The word store, the collation and the UI strings set up for one word file,
 // and put back to "nothing" afterwards.
 class ToolSession {

@@ -118,16 +118,10 @@ int profileInt(const std::string& value, int fallback) {
 }
 
 bool readProfileFile(const std::string& path, ProfileText& profile) {
-    FILE* file = openFile(path, "rb");
-    if (!file) return false;
     std::string text;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
-    bool ok = !std::ferror(file);
-    std::fclose(file);
-    if (ok) profile = ProfileText(text);
-    return ok;
+    if (!readWholeFile(path, text)) return false;
+    profile = ProfileText(text);
+    return true;
 }
 
 bool writeProfileFile(const std::string& path, const std::string& tmpPath,

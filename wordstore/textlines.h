@@ -19,6 +19,28 @@ bool readLinePiece(FILE* file, std::string& line, size_t maxChars = kLinePieceCh
 // A line that is no item: empty, or a comment beginning with "#".
 inline bool isCommentOrEmpty(const std::string& line) { return line.empty() || line[0] == '#'; }
 
+// Follows the sections of a settings file line by line: a header line the
+// caller accepts opens a section, whose items run up to the next empty or
+// comment line. A header line met inside a section is one of its items.
+class SectionItems {
+   public:
+    template <class IsHeader>
+    bool isItem(const std::string& line, IsHeader isHeader) {
+        if (isCommentOrEmpty(line)) {
+            open_ = false;
+            return false;
+        }
+        if (open_) return true;
+        open_ = isHeader(line);
+        return false;
+    }
+    // Ends the open section early (its first wanted item was found).
+    void close() { open_ = false; }
+
+   private:
+    bool open_ = false;
+};
+
 // The lines of a text held in memory, each without its "\n" or "\r\n".
 std::vector<std::string> splitLines(const std::string& text);
 

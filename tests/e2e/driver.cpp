@@ -104,10 +104,18 @@ bool waitForMessageBox(const Program& program, MessageBoxSeen& box, int timeoutM
     box = MessageBoxSeen{};
     box.dialog = waitForWindow(program, L"#32770", timeoutMs);
     if (!box.dialog) return false;
-    Sleep(100);  // let the box finish its layout
-    box.caption = windowText(box.dialog);
-    EnumChildWindows(box.dialog, collectStatic, reinterpret_cast<LPARAM>(&box));
-    return true;
+    // The box is found as soon as it exists; its text and icon may come a
+    // moment later, once it is laid out and shown.
+    for (int waited = 0; waited <= timeoutMs; waited += 20) {
+        box.caption = windowText(box.dialog);
+        box.text.clear();
+        box.hasIcon = false;
+        EnumChildWindows(box.dialog, collectStatic, reinterpret_cast<LPARAM>(&box));
+        if (IsWindowVisible(box.dialog) && !box.text.empty()) return true;
+        if (!IsWindow(box.dialog)) return false;
+        Sleep(20);
+    }
+    return !box.text.empty();
 }
 
 void press(HWND dialog, int id) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
