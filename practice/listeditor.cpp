@@ -281,7 +281,7 @@ void onPaint(HWND hwnd) {
                         {0, 10, 408, 80},
                         DT_SINGLELINE | DT_CENTER | DT_NOPREFIX}});
     drawPlainText(dc, sharedFonts.smallFont, black,
-                  {toWide(wordStore.currentListName, CP_ACP), kListNameArea,
+                  {toWide(wordStore.currentListName, uiCodePage()), kListNameArea,
                    DT_SINGLELINE | DT_CENTER | DT_NOPREFIX});
 }
 

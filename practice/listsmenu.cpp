@@ -22,15 +22,16 @@ namespace {
 
 HMENU listsMenu = nullptr;
 
-// List names are folder names, held in the system's ANSI code page.
-std::wstring shownName(const std::string& name) { return toWide(name, CP_ACP); }
+// List names are folder names: text of the UI edition's code page, as every
+// path of the program.
+std::wstring shownName(const std::string& name) { return toWide(name, uiCodePage()); }
 
 std::string itemName(int command) {
     wchar_t text[kListNameChars + 1] = {};
     if (!listsMenu ||
         GetMenuStringW(listsMenu, command, text, kListNameChars + 1, MF_BYCOMMAND) <= 0)
         return {};
-    return toBytes(text, CP_ACP);
+    return toBytes(text, uiCodePage());
 }
 
 // The command of the item whose name equals `name` ignoring case, or 0.

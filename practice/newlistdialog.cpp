@@ -17,18 +17,16 @@
 
 namespace {
 
-// A list name names a folder: it is held in the system's ANSI code page,
-// the one the file functions read it in.
-constexpr unsigned kFolderNameCodePage = CP_ACP;
-
 // The accepted name, or empty when the dialog stays open.
 std::string acceptedName(HWND dialog) {
     std::wstring text = windowText(GetDlgItem(dialog, IDC_SEARCH_FIELD)).substr(0, kListNameChars);
     bool lossless = true;
-    std::string name = toBytes(text, kFolderNameCodePage, &lossless);
+    // A list name names a folder: text of the UI edition's code page, as
+    // every path of the program.
+    std::string name = toBytes(text, uiCodePage(), &lossless);
     ListNameCheck check = checkListName(name);
     if (check == ListNameCheck::Empty) return {};
-    // A letter the system's code page lacks would reach the file system as
+    // A letter the code page lacks would reach the file system as
     // "?": refused like the characters it may not hold.
     if (check == ListNameCheck::Forbidden || !lossless) {
         showMessageBox(dialog, uiText(ui::kForbiddenCharacters), uiText(ui::kCreateNewList),

@@ -719,4 +719,53 @@ TEST_F(ListEditorTest, AListFolderThatCannotBeMadeIsSaid) {
     EXPECT_STREQ(wordStore.currentListName, "");
 }
 
+// A list name is a folder name of the UI edition's code page (1251 for the
+// Cyrillic one), not of the system's: shown, typed and made as such.
+TEST_F(ListEditorTest, ListNamesOfACyrillicEdition) {
+    namespace fs = std::filesystem;
+    test::InstallationSetup setup;
+    // The Cyrillic edition: its settings file and the file names its pairs
+    // take ("russian" one way, its own letters the other).
+    setup.language = "russiancyr";
+    setup.items = {"French,french,0"};
+    setup.selected = "Fre_rus.wb";
+    setup.wordFiles = false;
+    test::prepareInstallation(setup);
+    test::writeBytes("Ravidi.ini", test::settingsText(setup));
+    test::makeFolders("language");
+    test::writeWordFile("language\\Fre_rus.wb", {{"chat", "cat"}, {"chien", "dog"}});
+    test::writeWordFile("language\\reverse.wb", {{"cat", "chat"}});
+    fs::rename("language/reverse.wb", fs::u8path("language/\u0420\u0443\u0441_Fre.wb"));
+    fs::create_directories(fs::u8path("list/\u0413\u043B\u0430\u0433\u043E\u043B\u044B"));
+    int exitCode = 0;
+    ASSERT_TRUE(startProgram("", SW_SHOWNORMAL, exitCode));
+    openEditor();
+    ASSERT_NE(editor, nullptr);
+    const std::wstring verbs = L"\u0413\u043B\u0430\u0433\u043E\u043B\u044B";
+    EXPECT_EQ(listsMenuItems(), (std::vector<std::wstring>{verbs}));
+    EXPECT_EQ(checkedItems(), (std::vector<int>{400}));
+
+    const std::wstring words = L"\u0421\u043B\u043E\u0432\u0430";
+    script.names = {words};
+    command(IDM_CREATE_LIST);
+    EXPECT_TRUE(script.boxes.empty());
+    EXPECT_EQ(listsMenuItems(), (std::vector<std::wstring>{verbs, words}));
+    EXPECT_EQ(checkedItems(), (std::vector<int>{401}));
+    click(120);
+    command(400);
+    EXPECT_EQ(wordStore.listCount, 0);
+    // Each folder holds its list file of the current direction: the new
+    // one the word added.
+    auto listFileSizes = [](const char* folder) {
+        std::vector<uintmax_t> sizes;
+        for (const fs::directory_entry& e : fs::directory_iterator(fs::u8path(folder)))
+            sizes.push_back(e.file_size());
+        return sizes;
+    };
+    EXPECT_EQ(listFileSizes("list/\u0421\u043B\u043E\u0432\u0430"),
+              (std::vector<uintmax_t>{sizeof(WordRecord)}));
+    EXPECT_EQ(listFileSizes("list/\u0413\u043B\u0430\u0433\u043E\u043B\u044B"),
+              (std::vector<uintmax_t>{0}));
+}
+
 }  // namespace
