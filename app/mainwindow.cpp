@@ -14,6 +14,7 @@
 #include "languagemenu.h"
 #include "languagepair.h"
 #include "pairicons.h"
+#include "recorderwindow.h"
 #include "searchwindow.h"
 #include "toolwindow.h"
 #include "uilanguage.h"
@@ -160,11 +161,13 @@ void onCommand(HWND hwnd, int id, HWND, UINT) {
         case IDM_ABOUT: showAboutBox(hwnd); return;
         case IDM_STAY_ON_TOP: toggleStayOnTop(hwnd); return;
         case IDM_SEARCH: openSearchWindow(); return;
+        case IDM_RECORD:
+            if (appSettings.recordMode) openRecorderWindow();  // no recorder otherwise
+            return;
         case IDM_TEXT_SEARCH:
         case IDM_ADD_WORDS:
         case IDM_PRACTICE:
         case IDM_LIST_EDITOR:
-        case IDM_RECORD:
             // The other tool windows are not built yet: these commands do nothing.
             return;
     }
