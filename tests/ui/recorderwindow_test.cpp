@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -37,7 +38,8 @@ int recordBox(HWND, const std::wstring& text, const std::wstring& caption, UINT 
     return IDOK;
 }
 
-// What a wave file says of itself: its format and the length of its data.
+// What a wave file says of itself: the canonical 44-byte header the device
+// writes (format, channels, rate, bits) and the length of its data.
 struct WaveFile {
     bool valid = false;
     unsigned format = 0, channels = 0, rate = 0, bits = 0, dataBytes = 0;
@@ -46,31 +48,20 @@ WaveFile readWave(const std::filesystem::path& path) {
     WaveFile w;
     FILE* f = _wfopen(path.c_str(), L"rb");
     if (!f) return w;
-    std::string bytes;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) bytes.append(buffer, n);
+    unsigned char h[44] = {};
+    const size_t headerBytes = std::fread(h, 1, sizeof h, f);
+    std::fseek(f, 0, SEEK_END);
+    const long size = std::ftell(f);
     std::fclose(f);
-    auto u32 = [&](size_t at) {
-        return at + 4 <= bytes.size()
-                   ? unsigned(static_cast<unsigned char>(bytes[at])) |
-                         unsigned(static_cast<unsigned char>(bytes[at + 1])) << 8 |
-                         unsigned(static_cast<unsigned char>(bytes[at + 2])) << 16 |
-                         unsigned(static_cast<unsigned char>(bytes[at + 3])) << 24
-                   : 0u;
-    };
-    if (bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0) return w;
-    for (size_t at = 12; at + 8 <= bytes.size(); at += 8 + ((u32(at + 4) + 1) & ~1u)) {
-        const std::string id = bytes.substr(at, 4);
-        if (id == "fmt ") {
-            w.format = u32(at + 8) & 0xffff;
-            w.channels = u32(at + 8) >> 16;
-            w.rate = u32(at + 12);
-            w.bits = u32(at + 20) >> 16;
-        } else if (id == "data") {
-            w.dataBytes = u32(at + 4);
-            w.valid = w.format != 0 && at + 8 + w.dataBytes <= bytes.size();
-        }
-    }
+    auto u16 = [&](int at) { return unsigned(h[at] | h[at + 1] << 8); };
+    auto u32 = [&](int at) { return u16(at) | u16(at + 2) << 16; };
+    w = {headerBytes == 44 && !std::memcmp(h, "RIFF", 4) && !std::memcmp(h + 8, "WAVEfmt ", 8) &&
+             !std::memcmp(h + 36, "data", 4) && long(44 + u32(40)) == size,
+         u16(20),
+         u16(22),
+         u32(24),
+         u16(34),
+         u32(40)};
     return w;
 }
 
