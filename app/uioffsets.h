@@ -97,5 +97,7 @@ enum Offset : int {
     kTextSearchHelpKey = 93,  // "Search words in textfile"
     kCharacterSetTitle = 94,  // "Character set"
     // Texts this program adds after the edition's own block.
+    kPairDictionaryMissing = 95,  // "Can't open %s ... The language pair in use stays selected."
+    kGoingOnWithPair = 96,        // "Can't open %s ... The program goes on with %s - %s."
 };
 }  // namespace ui

@@ -15,16 +15,17 @@
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
-constexpr const char* kLanguageHeader = "[language]";
 
 // Whole lines: the rewrites copy every line they keep unchanged, however long.
 bool readLine(FILE* file, std::string& line) {
     return readLinePiece(file, line, std::string::npos);
 }
 
-bool isLanguageHeader(const std::string& line) { return equalsIgnoringCase(line, kLanguageHeader); }
-bool beginsLanguageHeader(const std::string& line) {
-    return startsWithIgnoringCase(line, kLanguageHeader);
+bool isLanguageHeader(const InstallEdition& edition, const std::string& line) {
+    return equalsIgnoringCase(line, edition.languageHeader);
+}
+bool beginsLanguageHeader(const InstallEdition& edition, const std::string& line) {
+    return startsWithIgnoringCase(line, edition.languageHeader);
 }
 
 class Lines {
@@ -117,8 +118,9 @@ bool pairItemKey(const std::string& line, std::string& key) {
     return true;
 }
 
-const char* createSettingsIfMissing(const std::string& settingsFile,
+const char* createSettingsIfMissing(const InstallEdition& edition,
                                     const std::string& selectedItem) {
+    const std::string& settingsFile = edition.settingsFile;
     if (FILE* existing = openFile(settingsFile, "rb")) {
         std::fclose(existing);
         return nullptr;
@@ -128,15 +130,15 @@ const char* createSettingsIfMissing(const std::string& settingsFile,
     NewFile out;
     if (!out.isOpen()) return settings_error::kCantCreate;
     for (const std::string& line :
-         {settingsHeaderLine(settingsFile), std::string(), std::string("[AddNew]"),
-          std::string("on"), std::string(), std::string("[selected]"), selectedItem, std::string(),
-          std::string(kLanguageHeader), std::string(), std::string(), settingsEndLine()})
+         {settingsHeaderLine(settingsFile), std::string(), edition.addNewHeader, std::string("on"),
+          std::string(), edition.selectedHeader, selectedItem, std::string(),
+          edition.languageHeader, std::string(), std::string(), settingsEndLine()})
         out.line(line);
     return out.commit(settingsFile) ? nullptr : settings_error::kCantCreate;
 }
 
-const char* removePairItems(const std::string& settingsFile, const std::string& longName) {
-    return rewrite(settingsFile, [&](FILE* in, NewFile& out) -> const char* {
+const char* removePairItems(const InstallEdition& edition, const std::string& longName) {
+    return rewrite(edition.settingsFile, [&](FILE* in, NewFile& out) -> const char* {
         std::string line, key;
         while (readLine(in, line))
             if (!pairItemKey(line, key) || !equalsIgnoringCase(key, longName)) out.line(line);
@@ -144,14 +146,14 @@ const char* removePairItems(const std::string& settingsFile, const std::string& 
     });
 }
 
-const char* addPairItem(const std::string& settingsFile, const LanguageEntry& entry) {
-    return rewrite(settingsFile, [&](FILE* in, NewFile& out) -> const char* {
+const char* addPairItem(const InstallEdition& edition, const LanguageEntry& entry) {
+    return rewrite(edition.settingsFile, [&](FILE* in, NewFile& out) -> const char* {
         const std::string item = pairItemText(entry);
         bool added = false;
         std::string line;
         while (readLine(in, line)) {
             out.line(line);
-            if (!beginsLanguageHeader(line)) continue;
+            if (!beginsLanguageHeader(edition, line)) continue;
             // The section's items, up to its empty line, which the item and a
             // new empty line replace.
             while (readLine(in, line) && !line.empty()) out.line(line);
@@ -162,7 +164,7 @@ const char* addPairItem(const std::string& settingsFile, const LanguageEntry& en
         // A file without a [language] section gets one, so that the pair is
         // not silently left out.
         if (!added) {
-            out.line(kLanguageHeader);
+            out.line(edition.languageHeader);
             out.line(item);
             out.line("");
         }
@@ -170,8 +172,8 @@ const char* addPairItem(const std::string& settingsFile, const LanguageEntry& en
     });
 }
 
-int countPairItems(const std::string& settingsFile) {
-    Lines in(openFile(settingsFile, "rb"));
+int countPairItems(const InstallEdition& edition) {
+    Lines in(openFile(edition.settingsFile, "rb"));
     if (!in.file) return -1;
     int count = 0;
     bool inSection = false;
@@ -181,14 +183,15 @@ int countPairItems(const std::string& settingsFile) {
             inSection = false;
         } else if (inSection) {
             ++count;
-        } else if (isLanguageHeader(line)) {
+        } else if (isLanguageHeader(edition, line)) {
             inSection = true;
         }
     }
     return count;
 }
 
-const char* sortPairItems(const std::string& settingsFile) {
+const char* sortPairItems(const InstallEdition& edition) {
+    const std::string& settingsFile = edition.settingsFile;
     std::vector<Item> items;
     try {
         Lines in(openFile(settingsFile, "rb"));
@@ -203,7 +206,7 @@ const char* sortPairItems(const std::string& settingsFile) {
                 pairItemKey(line, item.key);
                 if (item.key.empty()) item.key = line;
                 items.push_back(std::move(item));
-            } else if (isLanguageHeader(line)) {
+            } else if (isLanguageHeader(edition, line)) {
                 inSection = true;
             }
         }
@@ -217,7 +220,7 @@ const char* sortPairItems(const std::string& settingsFile) {
         std::string line;
         while (readLine(in, line)) {
             out.line(line);
-            if (beginsLanguageHeader(line)) break;
+            if (beginsLanguageHeader(edition, line)) break;
         }
         for (const Item& item : items) out.line(item.line);
         out.line("");
