@@ -6,15 +6,20 @@
 #include "pronunciation.h"
 #include "widepath.h"
 
-std::wstring pronunciationFile(const std::string& language, unsigned languageCodePage,
+FilePath pronunciationFilePath(const std::string& language, unsigned languageCodePage,
                                const std::string& word, unsigned wordCodePage) {
-    if (!namesPronunciationFile(word)) return std::wstring();
+    if (!namesPronunciationFile(word)) return FilePath();
     // The folder is text of the UI edition, the word of its own language:
     // each piece keeps its code page on the way to the file's Unicode name.
     const int folderPage = static_cast<int>(languageCodePage);
     const int wordPage = static_cast<int>(wordCodePage);
-    return widePath(FilePath(pronunciationFolder(language), folderPage) + FilePath(word, wordPage) +
-                    ".wav");
+    return FilePath(pronunciationFolder(language), folderPage) + FilePath(word, wordPage) + ".wav";
+}
+
+std::wstring pronunciationFile(const std::string& language, unsigned languageCodePage,
+                               const std::string& word, unsigned wordCodePage) {
+    FilePath path = pronunciationFilePath(language, languageCodePage, word, wordCodePage);
+    return path.empty() ? std::wstring() : widePath(path);
 }
 
 bool pronunciationExists(const std::wstring& file) {

@@ -6,10 +6,16 @@
 #include <string>
 #include <vector>
 
-// The pronunciation file of a word as a path the wide file functions take:
+#include "filepath.h"
+
+// The pronunciation file of a word, for playing it and for recording it:
 // the language's name converted from the code page it is written in, the
 // word from its own (a Russian word's file carries its Cyrillic name).
 // Empty when the word names no file.
+FilePath pronunciationFilePath(const std::string& language, unsigned languageCodePage,
+                               const std::string& word, unsigned wordCodePage);
+
+// The same as a name the wide file functions take.
 std::wstring pronunciationFile(const std::string& language, unsigned languageCodePage,
                                const std::string& word, unsigned wordCodePage);
 

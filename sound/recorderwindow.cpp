@@ -72,7 +72,7 @@ void onSpace() {
             startRecording();
             return;
         case RecorderStep::Save:
-            keepRecording(pronunciationFile(g->pair.name, uiCodePage(), word, g->wordCodePage));
+            keepRecording(pronunciationFilePath(g->pair.name, uiCodePage(), word, g->wordCodePage));
             break;
         case RecorderStep::Discard: discardRecording(); break;
         case RecorderStep::Refuse:

@@ -16,6 +16,7 @@
 #include <psapi.h>
 #include <tlhelp32.h>
 
+#include "files.h"
 #include "messagebox.h"
 #include "pronunciation.h"
 #include "recorderwalk.h"
@@ -24,7 +25,6 @@
 namespace {
 
 const char* const kRecordingFile = "sound\\~recording.wav";
-const wchar_t* const kRecordingFileW = L"sound\\~recording.wav";
 
 // Wine's waveaudio driver records in a thread of its own, which "stop" lets
 // go on for a moment: it still writes to the recording and to the device's
@@ -122,32 +122,28 @@ void startRecording() {
     if (mciCommand(mci::kRecord)) recordingThread = driverRecordingThread();
 }
 
-bool keepRecording(const std::wstring& file) {
+bool keepRecording(const FilePath& file) {
     if (!finishRecording(true)) return false;
-    // The one-step replace of a whole file, as for every file the program
-    // rewrites; the name here is a wide one.
-    if (MoveFileExW(kRecordingFileW, file.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
+    if (replaceFile(kRecordingFile, file)) return true;
     const DWORD error = GetLastError();
-    DeleteFileW(kRecordingFileW);
+    removeFile(kRecordingFile);
     reportMciError(errorOfPlacing(error));
     return false;
 }
 
 void discardRecording() {
     finishRecording(true);
-    DeleteFileW(kRecordingFileW);
+    removeFile(kRecordingFile);
 }
 
 void discardRecordingQuietly() {
     finishRecording(false);
-    DeleteFileW(kRecordingFileW);
+    removeFile(kRecordingFile);
 }
 
 void makePronunciationFolders(const std::string& language, unsigned languageCodePage) {
-    CreateDirectoryW(L"sound", nullptr);
+    makeFolder("sound");
     std::string folder = pronunciationFolder(language);
     folder.pop_back();  // without its closing "\"
-    CreateDirectoryW(toWide(folder, languageCodePage).c_str(), nullptr);
+    makeFolder(FilePath(folder, static_cast<int>(languageCodePage)));
 }

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "filepath.h"
+
 // Sends one command string, asking for no return text and no notification.
 // On failure: the warning beep and the "MCI Error" box with the platform's
 // text. Returns whether the command succeeded.
@@ -18,7 +20,7 @@ void startRecording();
 
 // Stops the running recording and keeps it as `file`, replacing the file
 // that was there. False when it was not kept (each failure reported).
-bool keepRecording(const std::wstring& file);
+bool keepRecording(const FilePath& file);
 
 // Stops the running recording and keeps nothing of it.
 void discardRecording();
