@@ -16,6 +16,7 @@
 #include "pairicons.h"
 #include "recorderwindow.h"
 #include "searchwindow.h"
+#include "textsearchwindow.h"
 #include "toolwindow.h"
 #include "uilanguage.h"
 #include "uioffsets.h"
@@ -167,7 +168,7 @@ void onCommand(HWND hwnd, int id, HWND, UINT) {
         case IDM_RECORD:
             if (appSettings.recordMode) openRecorderWindow();  // no recorder otherwise
             return;
-        case IDM_TEXT_SEARCH:
+        case IDM_TEXT_SEARCH: openTextSearchWindow(); return;
         case IDM_ADD_WORDS:
         case IDM_PRACTICE:
         case IDM_LIST_EDITOR:

@@ -99,5 +99,6 @@ enum Offset : int {
     // Texts this program adds after the edition's own block.
     kPairDictionaryMissing = 95,  // "Can't open %s ... The language pair in use stays selected."
     kGoingOnWithPair = 96,        // "Can't open %s ... The program goes on with %s - %s."
+    kTextTooLarge = 98,           // "This file is too large to be shown (more than %d MB).   "
 };
 }  // namespace ui

@@ -2,13 +2,12 @@
 #include "settingsfile.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <new>
 #include <vector>
 
-#include "collate.h"
 #include "files.h"
+#include "headwordsort.h"
 #include "textcase.h"
 #include "textlines.h"
 
@@ -73,15 +72,6 @@ class NewFile {
    private:
     FILE* file_;
 };
-
-// The installer's own comparison of keys, the one its word-list sort uses.
-int compareKeys(const std::string& a, const std::string& b) {
-    if (collationLocaleInForce()) {
-        int c = compareInLocale(a.c_str(), b.c_str());
-        if (c != INT_MAX) return c;  // a failed comparison falls back to A-Z folding
-    }
-    return compareFoldingAZ(a.c_str(), b.c_str());
-}
 
 struct Item {
     std::string line, key;
@@ -210,8 +200,12 @@ const char* sortPairItems(const InstallEdition& edition) {
                 inSection = true;
             }
         }
-        std::sort(items.begin(), items.end(),
-                  [](const Item& a, const Item& b) { return compareKeys(a.key, b.key) < 0; });
+        // The word lists' sort and order, equal keys in file order.
+        std::vector<const char*> keys;
+        for (const Item& item : items) keys.push_back(item.key.c_str());
+        std::vector<Item> sorted;
+        for (uint32_t i : sortHeadwords(keys, localeOrFoldingOrder())) sorted.push_back(items[i]);
+        items.swap(sorted);
     } catch (const std::bad_alloc&) {
         return nullptr;  // out of memory: the section stays unsorted
     }

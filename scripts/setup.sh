@@ -39,6 +39,10 @@ fi
 # Only what goes wrong is shown (compiler messages); progress lines are left out.
 quiet() { grep -v -e '^\[' -e '^Scanning' -e '^Consolidate' -e '^Built target' -e 'Entering directory' \
                -e 'Leaving directory' || true; }
-cmake --build build/native -j "$jobs" 2>&1 | quiet || true
-cmake --build build/win -j "$jobs" 2>&1 | quiet || true
+# A failed build stops here: tests must never run on programs left from an
+# earlier build.
+failed=0
+cmake --build build/native -j "$jobs" 2>&1 | quiet || failed=1
+cmake --build build/win -j "$jobs" 2>&1 | quiet || failed=1
+[ "$failed" -eq 0 ] || { echo "setup: the build failed (see the compiler messages above)" >&2; exit 1; }
 test -x build/native/bin/core_tests && test -f build/win/bin/norva.exe
