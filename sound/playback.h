@@ -6,16 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "filepath.h"
-
-// The pronunciation file of a word, for playing it and for recording it:
-// the language's name converted from the code page it is written in, the
-// word from its own (a Russian word's file carries its Cyrillic name).
-// Empty when the word names no file.
-FilePath pronunciationFilePath(const std::string& language, unsigned languageCodePage,
-                               const std::string& word, unsigned wordCodePage);
-
-// The same as a name the wide file functions take.
+// The pronunciation file of a word (pronunciation.h) as a name the wide
+// file functions take; empty when the word names no file.
 std::wstring pronunciationFile(const std::string& language, unsigned languageCodePage,
                                const std::string& word, unsigned wordCodePage);
 

@@ -13,7 +13,7 @@
 #include "ids.h"
 #include "languagepair.h"
 #include "messagebox.h"
-#include "playback.h"
+#include "pronunciation.h"
 #include "recorderwalk.h"
 #include "recording.h"
 #include "toolwindow.h"
@@ -72,7 +72,8 @@ void onSpace() {
             startRecording();
             return;
         case RecorderStep::Save:
-            keepRecording(pronunciationFilePath(g->pair.name, uiCodePage(), word, g->wordCodePage));
+            keepRecording(pronunciationPath(g->pair.name, static_cast<int>(uiCodePage()), word,
+                                            static_cast<int>(g->wordCodePage)));
             break;
         case RecorderStep::Discard: discardRecording(); break;
         case RecorderStep::Refuse:
