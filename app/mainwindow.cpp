@@ -16,6 +16,7 @@
 #include "listeditor.h"
 #include "pairicons.h"
 #include "practicewindow.h"
+#include "recorderwindow.h"
 #include "searchwindow.h"
 #include "textsearchwindow.h"
 #include "toolwindow.h"
@@ -167,10 +168,12 @@ void onCommand(HWND hwnd, int id, HWND, UINT) {
         case IDM_STAY_ON_TOP: toggleStayOnTop(hwnd); return;
         case IDM_SEARCH: openSearchWindow(); return;
         case IDM_PRACTICE: startPractice(); return;
+        case IDM_RECORD:
+            if (appSettings.recordMode) openRecorderWindow();  // no recorder otherwise
+            return;
         case IDM_TEXT_SEARCH: openTextSearchWindow(); return;
         case IDM_LIST_EDITOR: openListEditor(); return;
         case IDM_ADD_WORDS:
-        case IDM_RECORD:
             // The other tool windows are not built yet: these commands do nothing.
             return;
     }

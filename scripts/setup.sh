@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 packages=(wine wine64 g++-mingw-w64-x86-64-posix cmake ninja-build g++ xvfb x11-utils
           xdotool xclip imagemagick fonts-liberation fonts-wine googletest python3
-          mscompress espeak-ng clang-format
+          mscompress espeak-ng clang-format pulseaudio pulseaudio-utils
           cups-daemon cups-client printer-driver-cups-pdf poppler-utils)
 
 missing=()

@@ -1,7 +1,9 @@
 # wine-session.sh — sourced by the scripts that run Windows programs: one
-# Xvfb display and one wineserver for the whole run, and the one Wine prefix
-# of the build folder, made on first use. The session ends exactly what it
-# started: Xvfb by its PID, the wineserver with "wineserver -k".
+# Xvfb display, one PulseAudio server with a null sink (the recorder records
+# from its monitor, playback plays into it) and one wineserver for the whole
+# run, and the one Wine prefix of the build folder, made on first use. The
+# session ends exactly what it started: Xvfb and PulseAudio by their PIDs,
+# the wineserver with "wineserver -k".
 #
 #   source scripts/wine-session.sh; wine_session_start; ...; (ended on exit)
 
@@ -14,6 +16,8 @@ export LC_ALL=${NORVA_LC_ALL:-C.UTF-8}
 export HOME=$NORVA_ROOT/build/winehome   # the prefix's user folders link here
 session_dir=""
 xvfb_pid=""
+pulse_pid=""
+audio_dir=""
 wineserver_up=""
 
 wine_session_stop() {
@@ -26,6 +30,13 @@ wine_session_stop() {
     wait "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=""
   fi
+  if [ -n "$pulse_pid" ]; then
+    kill "$pulse_pid" 2>/dev/null || true
+    wait "$pulse_pid" 2>/dev/null || true
+    pulse_pid=""
+  fi
+  [ -n "$audio_dir" ] && rm -rf "$audio_dir"
+  audio_dir=""
   [ -n "$session_dir" ] && rm -rf "$session_dir"
   session_dir=""
 }
@@ -49,6 +60,33 @@ start_display() {
   done
   echo "wine-session: Xvfb did not answer on $DISPLAY" >&2
   return 1
+}
+
+# A PulseAudio server of the session's own, on a socket in its own folder,
+# with one null sink: recording and playback work without sound hardware.
+# Without pulseaudio the session runs without audio (recordings stay empty).
+start_audio() {
+  if [ -n "${NORVA_NO_AUDIO:-}" ] || ! command -v pulseaudio >/dev/null; then return 0; fi
+  audio_dir=$(mktemp -d /tmp/norva-audio.XXXXXX)
+  chmod 700 "$audio_dir"
+  XDG_RUNTIME_DIR=$audio_dir pulseaudio --daemonize=no --exit-idle-time=-1 -n \
+    --load="module-null-sink sink_name=nullsink" \
+    --load="module-native-protocol-unix auth-anonymous=1 socket=$audio_dir/pulse.sock" \
+    >"$audio_dir/pulse.log" 2>&1 </dev/null &
+  pulse_pid=$!
+  for _ in $(seq 100); do
+    if PULSE_SERVER=unix:$audio_dir/pulse.sock pactl info >/dev/null 2>&1; then
+      export PULSE_SERVER=unix:$audio_dir/pulse.sock
+      return 0
+    fi
+    kill -0 "$pulse_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "wine-session: PulseAudio did not start; running without audio" >&2
+  cat "$audio_dir/pulse.log" >&2
+  kill "$pulse_pid" 2>/dev/null || true
+  wait "$pulse_pid" 2>/dev/null || true
+  pulse_pid=""
 }
 
 # The prefix's settings: font replacements, no window manager, crashes end
@@ -92,6 +130,7 @@ wine_session_start() {
   trap 'wine_session_stop; exit 130' INT TERM
   mkdir -p "$HOME"
   start_display
+  start_audio   # before the wineserver: it keeps the environment it starts with
   make_prefix
   # Keep one wineserver up for the run: each cold start costs a second.
   wineserver -p >/dev/null 2>&1 </dev/null

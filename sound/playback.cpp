@@ -8,13 +8,9 @@
 
 std::wstring pronunciationFile(const std::string& language, unsigned languageCodePage,
                                const std::string& word, unsigned wordCodePage) {
-    if (!namesPronunciationFile(word)) return std::wstring();
-    // The folder is text of the UI edition, the word of its own language:
-    // each piece keeps its code page on the way to the file's Unicode name.
-    const int folderPage = static_cast<int>(languageCodePage);
-    const int wordPage = static_cast<int>(wordCodePage);
-    return widePath(FilePath(pronunciationFolder(language), folderPage) + FilePath(word, wordPage) +
-                    ".wav");
+    FilePath path = pronunciationPath(language, static_cast<int>(languageCodePage), word,
+                                      static_cast<int>(wordCodePage));
+    return path.empty() ? std::wstring() : widePath(path);
 }
 
 bool pronunciationExists(const std::wstring& file) {

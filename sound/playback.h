@@ -6,10 +6,8 @@
 #include <string>
 #include <vector>
 
-// The pronunciation file of a word as a path the wide file functions take:
-// the language's name converted from the code page it is written in, the
-// word from its own (a Russian word's file carries its Cyrillic name).
-// Empty when the word names no file.
+// The pronunciation file of a word (pronunciation.h) as a name the wide
+// file functions take; empty when the word names no file.
 std::wstring pronunciationFile(const std::string& language, unsigned languageCodePage,
                                const std::string& word, unsigned wordCodePage);
 

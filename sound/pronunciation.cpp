@@ -10,7 +10,9 @@ bool namesPronunciationFile(const std::string& word) {
            word.find_first_of("\\/:") == std::string::npos;
 }
 
-std::string pronunciationPath(const std::string& language, const std::string& word) {
-    if (!namesPronunciationFile(word)) return std::string();
-    return pronunciationFolder(language) + word + ".wav";
+FilePath pronunciationPath(const std::string& language, int languageCodePage,
+                           const std::string& word, int wordCodePage) {
+    if (!namesPronunciationFile(word)) return FilePath();
+    return FilePath(pronunciationFolder(language), languageCodePage) +
+           FilePath(word, wordCodePage) + FilePath(".wav", languageCodePage);
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "filepath.h"
+
 // "sound\<language>\": the folder of a language's pronunciations.
 std::string pronunciationFolder(const std::string& language);
 
@@ -12,5 +14,10 @@ std::string pronunciationFolder(const std::string& language);
 // pronunciation, and none is ever written for it.
 bool namesPronunciationFile(const std::string& word);
 
-// The file of a word; an empty text when the word names no file.
-std::string pronunciationPath(const std::string& language, const std::string& word);
+// The file of a word, the one name Play looks for and the recorder writes:
+// the language's name is text of the UI edition, the word text of its own
+// language, each converted from its own code page on the way to the file's
+// Unicode name (a Russian word's file carries its Cyrillic name). Empty
+// when the word names no file.
+FilePath pronunciationPath(const std::string& language, int languageCodePage,
+                           const std::string& word, int wordCodePage);

@@ -12,7 +12,8 @@ std::wstring textOf(const ControlText& t) {
 
 void setControlTextSource(ControlTextSource source) { textSource = source; }
 
-bool createControls(HWND parent, const ControlSpec* table, size_t count, POINT origin, HFONT font) {
+bool createControls(HWND parent, const ControlSpec* table, size_t count, POINT origin, HFONT font,
+                    HWND* created) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     bool all = true;
     for (size_t i = 0; i < count; ++i) {
@@ -21,6 +22,7 @@ bool createControls(HWND parent, const ControlSpec* table, size_t count, POINT o
             CreateWindowExW(c.exStyle, c.className, textOf(c.text).c_str(), c.style, origin.x + c.x,
                             origin.y + c.y, c.width, c.height, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
+        if (created) created[i] = control;
         if (!control) {
             all = false;
             continue;

@@ -36,10 +36,14 @@ void setControlTextSource(ControlTextSource source);
 
 // Creates every control of the table, in table order, at origin + (x, y),
 // with the font (none when null). Returns false if one could not be made.
-bool createControls(HWND parent, const ControlSpec* table, size_t count, POINT origin, HFONT font);
+// `created`, when given, receives the count handles in table order (null
+// for one that failed): the way to controls that share an id.
+bool createControls(HWND parent, const ControlSpec* table, size_t count, POINT origin, HFONT font,
+                    HWND* created = nullptr);
 template <size_t N>
-bool createControls(HWND parent, const ControlSpec (&table)[N], POINT origin, HFONT font) {
-    return createControls(parent, table, N, origin, font);
+bool createControls(HWND parent, const ControlSpec (&table)[N], POINT origin, HFONT font,
+                    HWND (*created)[N] = nullptr) {
+    return createControls(parent, table, N, origin, font, created ? *created : nullptr);
 }
 
 // Moves every control of the table to origin + (x, y) at its size, repainted.

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+
 #include "appsettings.h"
 #include "ids.h"
 #include "installation.h"
@@ -372,6 +375,42 @@ TEST_F(SearchWindowTest, RightClicksOpenTheMenuOfWhatWasClicked) {
     ASSERT_EQ(openedMenus.size(), 3u);
     EXPECT_EQ(GetMenuItemID(openedMenus[2], 0), static_cast<UINT>(IDM_TOGGLE_DELETED));
     EXPECT_STREQ(currentPair()->name, "French");
+    RemoveWindowSubclass(search, recordMenus, 1);
+}
+
+// "Play" is offered for a word whose pronunciation file is there, found by
+// the word's Unicode name (a Russian word's file has its Cyrillic name), and
+// never for a file outside the language's folder.
+TEST_F(SearchWindowTest, PlayIsOfferedForFilesInsideTheLanguagesFolderOnly) {
+    test::InstallationSetup setup;
+    setup.items = {"Russian,russian,204"};
+    setup.selected = "Rus_Eng.wb";
+    test::prepareInstallation(setup);
+    // "..\..\x", then "жук" and "кот" in code page 1251.
+    test::writeWordFile("language\\Rus_Eng.wb",
+                        {{"..\\..\\x", "x"}, {"\xE6\xF3\xEA", "beetle"}, {"\xEA\xEE\xF2", "cat"}});
+    std::filesystem::create_directories("sound\\Russian");
+    for (const wchar_t* file : {L"x.wav", L"sound\\Russian\\\u0436\u0443\u043A.wav"}) {
+        FILE* f = _wfopen(file, L"wb");
+        ASSERT_NE(f, nullptr);
+        std::fputs("RIFF", f);
+        std::fclose(f);
+    }
+    int exitCode = 0;
+    ASSERT_TRUE(startProgram("", SW_SHOWNORMAL, exitCode));
+    SendMessageW(mainWindow(), WM_COMMAND, IDM_SEARCH, 0);
+    search = FindWindowW(L"zoeken", nullptr);
+    ASSERT_NE(search, nullptr);
+    SetWindowSubclass(search, recordMenus, 1, 0);
+    auto playOffered = [&](int field) {
+        openedMenus.clear();
+        contextMenu(field, {VK_ESCAPE});
+        return openedMenus.size() == 1 &&
+               !(GetMenuState(openedMenus[0], IDM_PLAY, MF_BYCOMMAND) & MF_GRAYED);
+    };
+    EXPECT_FALSE(playOffered(100));  // would be x.wav, outside "sound\\Russian"
+    EXPECT_TRUE(playOffered(101));
+    EXPECT_FALSE(playOffered(102));  // no file
     RemoveWindowSubclass(search, recordMenus, 1);
 }
 

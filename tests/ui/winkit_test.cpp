@@ -165,7 +165,10 @@ TEST_F(WinKitTest, ControlsMadeFromATableAndPlacedAroundAnotherOrigin) {
         {41, L"STATIC", L"first", 0, 25, 100, 40, WS_CHILD | WS_VISIBLE},
         {42, L"BUTTON", L"second", 265, 170, 80, 30, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON},
     };
-    ASSERT_TRUE(createControls(parent, table, {15, 10}, nullptr));
+    HWND made[2] = {};
+    ASSERT_TRUE(createControls(parent, table, {15, 10}, nullptr, &made));
+    EXPECT_EQ(made[0], GetDlgItem(parent, 41));
+    EXPECT_EQ(made[1], GetDlgItem(parent, 42));
     RECT r = controlRect(GetDlgItem(parent, 42));
     EXPECT_EQ(r.left, 280);
     EXPECT_EQ(r.top, 180);
