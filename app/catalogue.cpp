@@ -2,6 +2,7 @@
 #include "catalogue.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "collation.h"
@@ -116,6 +117,13 @@ LanguagePair* catalogueEntry(int k) {
     LanguagePair* p = catalogue.head;
     for (; p && k > 0; --k) p = p->next;
     return k == 0 ? p : nullptr;
+}
+
+LanguagePair* otherDirectionOf(const LanguagePair& pair) {
+    for (LanguagePair* p = catalogue.head; p; p = p->next)
+        if (std::strcmp(p->name, pair.toName) == 0 && std::strcmp(p->toName, pair.name) == 0)
+            return p;
+    return nullptr;
 }
 
 int loadCatalogue() {

@@ -71,11 +71,5 @@ void choosePairByMenuId(int menuId) {
 // Every entry has its partner in the catalogue: the other direction.
 void swapDirection() {
     const LanguagePair* now = currentPair();
-    if (!now) return;
-    for (LanguagePair* p = catalogue.head; p; p = p->next) {
-        if (std::string(p->toName) == now->name && std::string(p->name) == now->toName) {
-            makeCurrent(p);
-            return;
-        }
-    }
+    if (LanguagePair* other = now ? otherDirectionOf(*now) : nullptr) makeCurrent(other);
 }
