@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "aboutbox.h"
+#include "addwordswindow.h"
 #include "appsettings.h"
 #include "controltable.h"
 #include "drawing.h"
@@ -160,8 +161,8 @@ void onCommand(HWND hwnd, int id, HWND, UINT) {
         case IDM_ABOUT: showAboutBox(hwnd); return;
         case IDM_STAY_ON_TOP: toggleStayOnTop(hwnd); return;
         case IDM_SEARCH: openSearchWindow(); return;
+        case IDM_ADD_WORDS: openAddWordsWindow(); return;
         case IDM_TEXT_SEARCH:
-        case IDM_ADD_WORDS:
         case IDM_PRACTICE:
         case IDM_LIST_EDITOR:
         case IDM_RECORD:

@@ -97,5 +97,6 @@ enum Offset : int {
     kTextSearchHelpKey = 93,  // "Search words in textfile"
     kCharacterSetTitle = 94,  // "Character set"
     // Texts this program adds after the edition's own block.
+    kTranslationTooLong = 97,  // a translation over 50 characters once normalised
 };
 }  // namespace ui
