@@ -10,8 +10,9 @@
 struct LanguagePair;
 
 // Makes the pair current for a moment without recording it in the settings
-// file: its collation (locale, name check and sort table, silently) and its
-// word files. -1 when its dictionary file cannot be opened.
+// file: its collation (the locale set without a message, the name checked,
+// its sort table loaded) and its word files. -1 when its dictionary file
+// cannot be opened.
 int usePairTemporarily(LanguagePair* pair);
 
 // The translations of a normalised translation that become reverse
