@@ -26,14 +26,23 @@ void moveCheckTo(int menuId) {
 }
 
 // The pair becomes current: recorded in the settings file, its word files
-// open, its icons shown.
-void makeCurrent(LanguagePair* pair) {
+// open, its icons shown. A pair whose dictionary cannot be opened is not
+// chosen: the user is told, and the pair in use stays, with its files and
+// the settings file as they were.
+bool makeCurrent(LanguagePair* pair, HWND asking) {
+    if (!dictionaryOpens(*pair)) {
+        std::wstring path = toWide(dictionaryPathOf(*pair), uiCodePage());
+        showMessageBox(asking, fillPlaceholders(uiText(ui::kPairDictionaryMissing), {path}),
+                       uiText(ui::kDictionary), MB_OK | MB_ICONWARNING);
+        return false;
+    }
     moveCheckTo(pair->menuId);
     catalogue.currentPair = pair;
     selectPair();
     if (!wordStore.dictionaryFile) exitDictionaryMissing(mainWindow(), dictionaryPath());
     loadPairIcons();
     InvalidateRect(mainWindow(), nullptr, FALSE);
+    return true;
 }
 
 }  // namespace
@@ -63,13 +72,15 @@ HMENU languageMenu() { return GetSubMenu(GetMenu(mainWindow()), kLanguageMenuPos
 
 bool isPairCommand(int id) { return id >= IDM_FIRST_PAIR && id < IDM_FIRST_PAIR + catalogue.size; }
 
-void choosePairByMenuId(int menuId) {
+bool choosePairByMenuId(int menuId, HWND asking) {
     for (LanguagePair* p = catalogue.head; p; p = p->next)
-        if (p->menuId == menuId) return makeCurrent(p);
+        if (p->menuId == menuId) return makeCurrent(p, asking);
+    return false;
 }
 
 // Every entry has its partner in the catalogue: the other direction.
-void swapDirection() {
+bool swapDirection() {
     const LanguagePair* now = currentPair();
-    if (LanguagePair* other = now ? otherDirectionOf(*now) : nullptr) makeCurrent(other);
+    LanguagePair* other = now ? otherDirectionOf(*now) : nullptr;
+    return other && makeCurrent(other, mainWindow());
 }

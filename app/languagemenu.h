@@ -17,8 +17,10 @@ bool isPairCommand(int id);
 
 // Makes the catalogue entry of a Language-menu command current: the check
 // mark moves, the choice is recorded, the word files of the pair opened,
-// its icons loaded and the main window repainted.
-void choosePairByMenuId(int menuId);
+// its icons loaded and the main window repainted. When the pair's
+// dictionary cannot be opened nothing changes: a message owned by the
+// asking window says so, and the result is false.
+bool choosePairByMenuId(int menuId, HWND asking);
 
 // Makes the other direction of the current pair current in the same way.
-void swapDirection();
+bool swapDirection();

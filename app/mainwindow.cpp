@@ -149,7 +149,10 @@ void toggleStayOnTop(HWND hwnd) {
 }
 
 void onCommand(HWND hwnd, int id, HWND, UINT) {
-    if (isPairCommand(id)) return choosePairByMenuId(id);
+    if (isPairCommand(id)) {
+        choosePairByMenuId(id, hwnd);
+        return;
+    }
     switch (id) {
         case IDM_EXIT:
             // An open tool window closes the way it always does (a changed

@@ -16,10 +16,12 @@
 #include "listfolders.h"
 #include "mainwindow.h"
 #include "messagebox.h"
+#include "pairicons.h"
 #include "toolwindow.h"
 #include "uilanguage.h"
 #include "uioffsets.h"
 #include "uistrings.h"
+#include "widetext.h"
 #include "wordstore.h"
 
 namespace {
@@ -30,6 +32,28 @@ void loadCommonLibraries() {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     LoadLibraryW(L"RICHED32.DLL");  // kept for the whole run: printing lays out with it
+}
+
+// The selected pair's dictionary is missing: the first pair whose
+// dictionary opens is taken instead, the user told and the choice recorded,
+// so that one lost file never locks the user out. Without any, the end.
+void goOnWithAnotherPair() {
+    const std::string missing = dictionaryPath();
+    LanguagePair* usable = catalogue.head;
+    while (usable && !dictionaryOpens(*usable)) usable = usable->next;
+    if (!usable) exitDictionaryMissing(mainWindow(), missing);
+    showMessageBox(
+        mainWindow(),
+        fillPlaceholders(uiText(ui::kGoingOnWithPair),
+                         {toWide(missing, uiCodePage()), toWide(usable->name, uiCodePage()),
+                          toWide(usable->toName, uiCodePage())}),
+        uiText(ui::kDictionary), MB_OK | MB_ICONWARNING);
+    for (LanguagePair* p = catalogue.head; p; p = p->next) p->selected = p == usable ? 1 : 0;
+    catalogue.currentPair = usable;
+    selectPair();  // collation, the [selected] line, the word files
+    if (!wordStore.dictionaryFile) exitDictionaryMissing(mainWindow(), dictionaryPath());
+    loadPairIcons();
+    InvalidateRect(mainWindow(), nullptr, FALSE);
 }
 
 }  // namespace
@@ -79,7 +103,7 @@ bool startProgram(const std::string& arguments, int showCommand, int& exitCode) 
         wordStore.currentListName[0] = '\0';
         practiceLists.listId = 400;
     }
-    if (openDictionary() != 0) exitDictionaryMissing(mainWindow(), dictionaryPath());
+    if (openDictionary() != 0) goOnWithAnotherPair();
     countRecords();
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));

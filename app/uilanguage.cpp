@@ -45,3 +45,20 @@ unsigned uiCodePage() { return windowCodePage(uiLanguage.charset); }
 std::string uiBytes(int offset) { return toBytes(uiText(offset), uiCodePage()); }
 
 std::wstring resourceName(const char* kind) { return toWide(uiLanguage.name + "_" + kind, CP_ACP); }
+
+std::wstring fillPlaceholders(const std::wstring& pattern,
+                              std::initializer_list<std::wstring> values) {
+    std::wstring out;
+    auto next = values.begin();
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        const bool placeholder = pattern[i] == L'%' && i + 1 < pattern.size() &&
+                                 (pattern[i + 1] == L's' || pattern[i + 1] == L'd');
+        if (placeholder && next != values.end()) {
+            out += *next++;
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 struct UiLanguage {
@@ -22,6 +23,10 @@ bool readUiLanguage();
 
 // The UI string at an offset, for display.
 std::wstring uiText(int offset);
+
+// A text with its placeholders ("%s", "%d") filled in order with values.
+std::wstring fillPlaceholders(const std::wstring& pattern,
+                              std::initializer_list<std::wstring> values);
 
 // The same as 8-bit text in the UI language's own code page: the form in
 // which it names files and matches the settings file the edition's installer

@@ -97,6 +97,8 @@ enum Offset : int {
     kTextSearchHelpKey = 93,  // "Search words in textfile"
     kCharacterSetTitle = 94,  // "Character set"
     // Texts this program adds after the edition's own block.
-    kTranslationTooLong = 97,  // a translation over 50 characters once normalised
+    kPairDictionaryMissing = 95,  // "Can't open %s ... The language pair in use stays selected."
+    kGoingOnWithPair = 96,        // "Can't open %s ... The program goes on with %s - %s."
+    kTranslationTooLong = 97,     // a translation over 50 characters once normalised
 };
 }  // namespace ui

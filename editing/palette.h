@@ -32,5 +32,7 @@ void paletteHostCreated(HWND host, int charset, const std::string& language);
 // A field of the host got the focus: it becomes the target; when its side
 // has another charset the palette follows (re-created when it is on).
 void paletteFieldFocused(HWND field, int charset, const std::string& language, bool paletteOn);
-// The pair changed: the palette follows the new pair's headword side.
-void palettePairChanged(int charset, const std::string& language, bool paletteOn);
+// The pair changed: the palette is to follow the new pair's headword side.
+// Nothing is made anew here: the host focuses its field, then reopens the
+// palette when it is on, so that it is made once, for the right side.
+void palettePairChanged(int charset, const std::string& language);

@@ -109,8 +109,7 @@ void paletteFieldFocused(HWND field, int charset, const std::string& language, b
     if (paletteOn) reopenPalette();
 }
 
-void palettePairChanged(int charset, const std::string& language, bool paletteOn) {
+void palettePairChanged(int charset, const std::string& language) {
     palette.paletteCharset = charset;
     palette.paletteLanguage = language;
-    if (paletteOn) reopenPalette();
 }

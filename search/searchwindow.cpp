@@ -185,11 +185,14 @@ void applyColumnFonts() {
 
 void switchPair(int menuId) {
     resortIfDirty();
-    choosePairByMenuId(menuId);
+    if (!choosePairByMenuId(menuId, g->hwnd)) return;
     applyColumnFonts();
+    palettePairChanged(pair().headwordCharset, pair().name);
     SetFocus(g->searchField);
-    palettePairChanged(pair().headwordCharset, pair().name, g->paletteOn);
-    if (g->paletteOn) SetFocus(g->searchField);
+    if (g->paletteOn) {
+        reopenPalette();
+        SetFocus(g->searchField);
+    }
     InvalidateRect(g->hwnd, nullptr, TRUE);
     g->rows.showAgain(0);
 }

@@ -75,9 +75,20 @@ int writeRecordAt(FILE* file, int32_t index, const WordRecord& record) {
     return std::fflush(file) == 0 ? 0 : -1;
 }
 
+std::string dictionaryPathOf(const LanguagePair& pair) {
+    return uiString(ui::kWordListFolder) + dictionaryFileName(pair);
+}
+
 std::string dictionaryPath() {
     const LanguagePair* pair = currentPair();
-    return uiString(ui::kWordListFolder) + (pair ? dictionaryFileName(*pair) : std::string());
+    return pair ? dictionaryPathOf(*pair) : uiString(ui::kWordListFolder);
+}
+
+bool dictionaryOpens(const LanguagePair& pair) {
+    FILE* file = openFile(dictionaryPathOf(pair), "r+b");
+    if (!file) return false;
+    std::fclose(file);
+    return true;
 }
 
 std::string practiceListPath() {

@@ -19,8 +19,15 @@ struct WordStore {
 
 extern WordStore wordStore;
 
+struct LanguagePair;
+
 // Paths built from the current pair and the UI strings.
-std::string dictionaryPath();    // "language\" + the pair's dictionary file
+std::string dictionaryPath();  // "language\" + the pair's dictionary file
+std::string dictionaryPathOf(const LanguagePair& pair);
+
+// Whether a pair's dictionary file can be opened for update: asked before a
+// pair is made current, so that a missing file never becomes the choice.
+bool dictionaryOpens(const LanguagePair& pair);
 std::string practiceListPath();  // "list\" + current list + "\" + the pair's list file
 
 // Opens the current pair's dictionary file for update ("r+b": never created,

@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "no pair with the dictionary %s\n", dictFile.c_str());
             return 1;
         }
-        choosePairByMenuId(pair->menuId);
+        choosePairByMenuId(pair->menuId, mainWindow());
         forwardPath = "language\\" + dictionaryFileName(*pair);
         reversePath = "language\\" + dictionaryFileName(*otherDirectionOf(*pair));
         if (round == 0) {

@@ -159,6 +159,46 @@ TEST_F(MainWindowTest, ChoosingAPairRewritesOnlyTheSelectedLine) {
     EXPECT_STREQ(wordStore.recordBuffer.headword, "one");
 }
 
+// A pair whose dictionary is gone is never chosen: the user is told which
+// file is missing and goes on with the pair in use.
+TEST_F(MainWindowTest, PairWithAMissingDictionaryIsNotChosen) {
+    start();
+    DeleteFileA("language\\Eng_Ger.wb");
+    const std::string settings = test::readBytes("dict.ini");
+    SendMessageW(mainWindow(), WM_COMMAND, 203, 0);  // English-German
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text,
+              L"Can't open language\\Eng_Ger.wb   \n\nThe language pair in use stays selected.");
+    EXPECT_STREQ(currentPair()->name, "French");
+    EXPECT_EQ(checkedLanguageItem(), 200);
+    EXPECT_EQ(test::readBytes("dict.ini"), settings);
+    ASSERT_EQ(readDictionaryRecord(0), 0);
+    EXPECT_STREQ(wordStore.recordBuffer.headword, "Fre-one");
+}
+
+// The selected pair's dictionary missing at start-up: the first pair whose
+// dictionary opens is used and recorded; the next start needs no message.
+TEST_F(MainWindowTest, StartUpGoesOnWithAPairWhoseDictionaryOpens) {
+    setup.selected = "Eng_Ger.wb";
+    test::prepareInstallation(setup);
+    DeleteFileA("language\\Eng_Ger.wb");
+    DeleteFileA("language\\Fre_Eng.wb");
+    int exitCode = -1;
+    ASSERT_TRUE(startProgram("", SW_SHOWNORMAL, exitCode));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text,
+              L"Can't open language\\Eng_Ger.wb   \n\nThe program goes on with "
+              L"German - English.");
+    EXPECT_STREQ(currentPair()->name, "German");
+    EXPECT_EQ(checkedLanguageItem(), 201);
+    EXPECT_EQ(selectedLine(), "Ger_Eng.wb");
+    DestroyWindow(mainWindow());
+    boxes.clear();
+    ASSERT_TRUE(startProgram("", SW_SHOWNORMAL, exitCode));
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_STREQ(currentPair()->name, "German");
+}
+
 TEST_F(MainWindowTest, ClickOnAnIconSwapsTheDirection) {
     setup.selected = "Eng_Fre.wb";
     start();

@@ -79,9 +79,15 @@ bool isSetting(int offset) {
 TEST(UiStrings, EveryOffsetKeepsTheShapeOfTheEnglishText) {
     for (int lang = 0; lang < kLanguageCount; ++lang) {
         int translated = 0, prose = 0;
-        for (int offset = 0; offset <= 94; ++offset) {
+        // The block has room for 200 texts; every text English has, the
+        // others have too (the program's own after the edition's 0-94).
+        for (int offset = 0; offset < 200; ++offset) {
             SCOPED_TRACE(std::string(kLanguages[lang]) + " offset " + std::to_string(offset));
             std::wstring text = uiString(lang, offset), english = uiString(kEnglish, offset);
+            if (english.empty() && offset > 94) {
+                EXPECT_TRUE(text.empty());
+                continue;
+            }
             ASSERT_FALSE(text.empty());
             EXPECT_LT(text.size(), 300u);
             EXPECT_EQ(placeholders(text), placeholders(english));

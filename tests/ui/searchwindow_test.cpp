@@ -24,7 +24,22 @@
 
 namespace {
 
-int answerOk(HWND, const std::wstring&, const std::wstring&, UINT) { return IDOK; }
+std::vector<std::wstring> messages;
+int answerOk(HWND, const std::wstring& text, const std::wstring&, UINT) {
+    messages.push_back(text);
+    return IDOK;
+}
+
+// Counts the character palettes made (their windows' creation).
+int palettesMade = 0;
+LRESULT CALLBACK countPalettes(int code, WPARAM wp, LPARAM lp) {
+    if (code == HCBT_CREATEWND) {
+        wchar_t name[16] = {};
+        GetClassNameW(reinterpret_cast<HWND>(wp), name, 16);
+        if (std::wstring(name) == L"tekenset") ++palettesMade;
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
 
 // Queues keys that the next pop-up menu reads from the message queue.
 void queueMenuKeys(HWND window, const std::vector<UINT>& keys) {
@@ -38,6 +53,7 @@ class SearchWindowTest : public ::testing::Test {
 
     void SetUp() override {
         WriteProfileStringA("Dictionary", nullptr, nullptr);
+        messages.clear();
         setMessageBoxRecorder(answerOk);
     }
     void TearDown() override {
@@ -45,14 +61,16 @@ class SearchWindowTest : public ::testing::Test {
         if (mainWindow()) DestroyWindow(mainWindow());
         WriteProfileStringA("Dictionary", nullptr, nullptr);
     }
-    // French words w000 .. w(n-1), translations t000 ..
+    // French words w000 .. w(n-1), translations t000 .. (seven digits from
+    // a thousand words on)
     void open(int count, test::InstallationSetup setup = {}) {
         test::prepareInstallation(setup);
         std::vector<test::Entry> entries;
+        const char* format = count > 1000 ? "%c%07d" : "%c%03d";
         for (int i = 0; i < count; ++i) {
-            char h[8], t[8];
-            std::snprintf(h, sizeof h, "w%03d", i);
-            std::snprintf(t, sizeof t, "t%03d", i);
+            char h[12], t[12];
+            std::snprintf(h, sizeof h, format, 'w', i);
+            std::snprintf(t, sizeof t, format, 't', i);
             entries.push_back({h, t});
         }
         test::writeWordFile("language\\Fre_Eng.wb", entries);
@@ -299,8 +317,31 @@ TEST_F(SearchWindowTest, PaletteFollowsTheFieldsCharsets) {
     EXPECT_EQ(palette.paletteLanguage, "English");
     EXPECT_NE(palette.paletteWindow, nullptr);
     EXPECT_EQ(GetFocus(), item(120));
+    // A switch to a pair of another charset makes the palette anew once.
+    SendMessageW(search, WM_COMMAND, IDM_FIRST_PAIR, 0);  // French-English
+    HHOOK hook = SetWindowsHookExW(WH_CBT, countPalettes, nullptr, GetCurrentThreadId());
+    palettesMade = 0;
+    SetFocus(item(120));
+    SendMessageW(search, WM_COMMAND, IDM_FIRST_PAIR + 1, 0);  // Russian-English
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(palettesMade, 1);
+    EXPECT_EQ(palette.paletteCharset, 204);
+    EXPECT_EQ(GetFocus(), item(30));
     SendMessageW(search, WM_CLOSE, 0, 0);
     EXPECT_EQ(palette.paletteWindow, nullptr);  // closed with its host
+}
+
+// A pair whose dictionary is gone is not switched to: the window says so
+// and goes on with the pair it shows.
+TEST_F(SearchWindowTest, PairWithAMissingDictionaryIsNotSwitchedTo) {
+    open(50);
+    DeleteFileA("language\\Ger_Eng.wb");
+    type(L"w030");
+    SendMessageW(search, WM_COMMAND, IDM_FIRST_PAIR + 1, 0);  // German-English
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].find(L"Can't open language\\Ger_Eng.wb   "), 0u);
+    EXPECT_STREQ(currentPair()->name, "French");
+    EXPECT_EQ(text(100), L"w030");
 }
 
 // Which pop-up menus the window opened (its WM_INITMENUPOPUP).
@@ -352,6 +393,22 @@ TEST_F(SearchWindowTest, ExitKeyClosesTheSearchWindowFirst) {
     char top[16] = {};
     GetProfileStringA("Dictionary", "WinPosTopSearch", "", top, sizeof top);
     EXPECT_STRNE(top, "");
+}
+
+// The scroll range of a million records passes 16 bits: the thumb dragged
+// to the bottom (the scroll bar's own mouse handling) shows the last ten.
+TEST_F(SearchWindowTest, ThumbDraggedToTheBottomOfAMillionRecords) {
+    open(1000000);
+    HWND bar = item(41);
+    RECT r;
+    GetClientRect(bar, &r);
+    const int x = r.right / 2, thumbY = GetSystemMetrics(SM_CYVSCROLL) + 3;
+    PostMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, r.bottom - 2));
+    PostMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(x, r.bottom - 2));
+    SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, thumbY));
+    pumpUntil([&] { return text(100) == L"w0999990"; });
+    EXPECT_EQ(text(100), L"w0999990");
+    EXPECT_EQ(text(109), L"w0999999");
 }
 
 }  // namespace

@@ -112,6 +112,16 @@ TEST_F(SortingTest, MarkedRecordsAreDroppedAndTheRestFound) {
     EXPECT_TRUE(boxTexts.empty());
 }
 
+// Without a window to draw in (it could not be made) the sort runs all the
+// same and its counter goes on.
+TEST_F(SortingTest, SortWithoutAWindowStillSorts) {
+    start(300, true);
+    EXPECT_TRUE(resortInWindow(nullptr));
+    EXPECT_EQ(wordStore.dictionaryCount, 270);
+    EXPECT_EQ(counterLines.front(), L"Reading 0");
+    EXPECT_TRUE(boxTexts.empty());
+}
+
 TEST_F(SortingTest, NothingHappensWhenNotDirty) {
     start(10, true);
     resortIfDirty();
