@@ -70,6 +70,15 @@ void buildLanguageMenu() {
 
 HMENU languageMenu() { return GetSubMenu(GetMenu(mainWindow()), kLanguageMenuPosition); }
 
+// Screen coordinates may be negative on a monitor left of or above the
+// primary one.
+int popUpLanguageMenu(HWND window, int x, int y) {
+    POINT p = {x, y};
+    ClientToScreen(window, &p);
+    return TrackPopupMenu(languageMenu(), TPM_RETURNCMD | TPM_LEFTALIGN, p.x, p.y, 0, window,
+                          nullptr);
+}
+
 bool isPairCommand(int id) { return id >= IDM_FIRST_PAIR && id < IDM_FIRST_PAIR + catalogue.size; }
 
 bool choosePairByMenuId(int menuId, HWND asking) {

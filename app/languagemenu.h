@@ -12,6 +12,10 @@ void buildLanguageMenu();
 // The Language menu, which the search windows also pop up.
 HMENU languageMenu();
 
+// Pops the Language menu up where a window's background was right-clicked
+// (a point of its client area). The command chosen, 0 when none.
+int popUpLanguageMenu(HWND window, int x, int y);
+
 // Whether a command chooses a catalogue entry (200 + its position).
 bool isPairCommand(int id);
 

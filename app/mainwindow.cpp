@@ -16,6 +16,7 @@
 #include "languagepair.h"
 #include "pairicons.h"
 #include "searchwindow.h"
+#include "textsearchwindow.h"
 #include "toolwindow.h"
 #include "uilanguage.h"
 #include "uioffsets.h"
@@ -165,7 +166,7 @@ void onCommand(HWND hwnd, int id, HWND, UINT) {
         case IDM_STAY_ON_TOP: toggleStayOnTop(hwnd); return;
         case IDM_SEARCH: openSearchWindow(); return;
         case IDM_ADD_WORDS: openAddWordsWindow(); return;
-        case IDM_TEXT_SEARCH:
+        case IDM_TEXT_SEARCH: openTextSearchWindow(); return;
         case IDM_PRACTICE:
         case IDM_LIST_EDITOR:
         case IDM_RECORD:

@@ -5,14 +5,14 @@
 
 #include "languagepair.h"
 #include "uilanguage.h"
-#include "widetext.h"
+#include "widepath.h"
 
 PairIcons pairIcons;
 
 namespace {
 
 HICON loadIconFile(const std::string& fileName) {
-    std::wstring path = toWide(uiBytes(5) + fileName, uiCodePage());
+    std::wstring path = widePath(uiBytes(5) + fileName);
     return static_cast<HICON>(
         LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
 }

@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 
+#include "codepage.h"
+#include "files.h"
 #include "textcase.h"
 #include "widetext.h"
 
@@ -21,15 +23,20 @@ int stringBaseOf(const std::string& name) {
 }
 
 bool readUiLanguage() {
-    char folder[MAX_PATH] = {};
-    GetCurrentDirectoryA(sizeof folder - 1, folder);
-    std::string iniPath = std::string(folder) + "\\language.ini";
-    char name[149] = {};
-    GetPrivateProfileStringA("Dictionary", "Language", "", name, sizeof name, iniPath.c_str());
-    uiLanguage.name = name;
+    // The folder as the system names it: an installation folder with letters
+    // outside the system's code page still finds its language.ini.
+    wchar_t folder[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH - 1, folder);
+    std::wstring iniPath = std::wstring(folder) + L"\\language.ini";
+    wchar_t name[149] = {};
+    GetPrivateProfileStringW(L"Dictionary", L"Language", L"", name, 149, iniPath.c_str());
+    uiLanguage.name = toBytes(name, CP_ACP);  // one of eleven ASCII names, or unknown
     uiLanguage.stringBase = stringBaseOf(uiLanguage.name);
     if (uiLanguage.stringBase == 0) return false;
     uiLanguage.charset = std::atoi(toBytes(uiText(13), CP_ACP).c_str());
+    // Every path of the program is text of the UI edition's code page: its
+    // folder names, the settings file and the names in it.
+    setPathCodePage(codePageOfCharset(uiLanguage.charset));
     return true;
 }
 

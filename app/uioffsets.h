@@ -100,5 +100,6 @@ enum Offset : int {
     kPairDictionaryMissing = 95,  // "Can't open %s ... The language pair in use stays selected."
     kGoingOnWithPair = 96,        // "Can't open %s ... The program goes on with %s - %s."
     kTranslationTooLong = 97,     // a translation over 50 characters once normalised
+    kTextTooLarge = 98,           // "This file is too large to be shown (more than %d MB).   "
 };
 }  // namespace ui

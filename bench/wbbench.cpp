@@ -1,10 +1,12 @@
 // wbbench.cpp — how fast findWord answers and wbtool sorts, each beside a
-// baseline measured in the same run:
+// yardstick measured in the same run:
 //   findWord on files of 10 000, 100 000 and 1 000 000 records (page cache
 //   warm) beside std::lower_bound over the same keys in memory;
 //   wbtool sort of 100 000 and 1 000 000 records beside LC_ALL=C sort -f of
 //   the same headwords as text, with the peak memory of each.
 // Usage: wbbench [WORK_FOLDER]   (default: ./bench-data; files are made there)
+// Prints one figure a line, "name<TAB>value" (scripts/bench.sh sets each
+// beside the same figure of the baseline build).
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -260,28 +262,24 @@ int main(int argc, char** argv) {
     LookupFigures lookups[3];
     for (int i = 0; i < 3; ++i) lookups[i] = measureLookups(sizes[i], pair);
 
-    auto cell = [](double v, const char* format) {
-        char text[32];
-        std::snprintf(text, sizeof text, format, v);
-        return std::string(text);
+    const char* sizeNames[] = {"10k", "100k", "1m"};
+    auto figure = [](const std::string& name, double value) {
+        std::printf("%s\t%.6g\n", name.c_str(), value);
     };
-    std::printf("| Records | 10 000 | 100 000 | 1 000 000 |\n|---|---:|---:|---:|\n");
-    std::printf("| `findWord`, median per look-up (µs) |");
-    for (auto& l : lookups) std::printf(" %s |", cell(l.findWordMicros, "%.2f").c_str());
-    std::printf("\n| `findWord` probes, median / max |");
-    for (auto& l : lookups) std::printf(" %.0f / %d |", l.probesMedian, l.probesMax);
-    std::printf("\n| `std::lower_bound` in memory, median (µs) |");
-    for (auto& l : lookups) std::printf(" %s |", cell(l.lowerBoundMicros, "%.2f").c_str());
-    std::printf("\n| `wbtool sort`, wall (s) | |");
-    for (auto& s : sorts) std::printf(" %s |", cell(s.wbtool.seconds, "%.3f").c_str());
-    std::printf("\n| `LC_ALL=C sort -f`, wall (s) | |");
-    for (auto& s : sorts) std::printf(" %s |", cell(s.gnuSort.seconds, "%.3f").c_str());
-    std::printf("\n| `wbtool sort`, peak memory (MB) | |");
-    for (auto& s : sorts) std::printf(" %s |", cell(s.wbtool.peakMegabytes, "%.1f").c_str());
-    std::printf("\n| `LC_ALL=C sort -f`, peak memory (MB) | |");
-    for (auto& s : sorts) std::printf(" %s |", cell(s.gnuSort.peakMegabytes, "%.1f").c_str());
-    std::printf(
-        "\n\n(Peak memory of a program that does nothing, started the same way: %.1f MB.)\n",
-        floor.peakMegabytes);
+    for (int i = 0; i < 3; ++i) {
+        const std::string n = sizeNames[i];
+        figure("findword_us_" + n, lookups[i].findWordMicros);
+        figure("probes_median_" + n, lookups[i].probesMedian);
+        figure("probes_max_" + n, lookups[i].probesMax);
+        figure("lower_bound_us_" + n, lookups[i].lowerBoundMicros);
+    }
+    for (int i = 0; i < 2; ++i) {
+        const std::string n = sizeNames[i + 1];
+        figure("wbtool_sort_s_" + n, sorts[i].wbtool.seconds);
+        figure("gnu_sort_s_" + n, sorts[i].gnuSort.seconds);
+        figure("wbtool_sort_mb_" + n, sorts[i].wbtool.peakMegabytes);
+        figure("gnu_sort_mb_" + n, sorts[i].gnuSort.peakMegabytes);
+    }
+    figure("idle_program_mb", floor.peakMegabytes);
     return 0;
 }

@@ -1,18 +1,25 @@
-// edition.h — the four values of the UI edition an installer build serves.
+// edition.h — the values of the UI edition an installer build serves.
 //
 // The program takes these from the string table of its UI language; the
-// installer carries them as constants, one edition per build (CMake option
-// INSTALL_EDITION), and must write what that edition of the program reads.
+// installer's table is made from the same string tables when it is built
+// (installer/CMakeLists.txt), so that each edition's installer writes what
+// that edition's program reads. One edition per executable (CMake option
+// INSTALL_EDITION).
 #pragma once
 
 #include <string>
 
+// Texts are 8-bit, in the edition's code page, as its program reads them.
 struct InstallEdition {
-    const char* uiLanguage;      // "russiancyr"
-    const char* settingsFile;    // the settings file the program reads ("ravidi.ini")
-    const char* aviDelayKey;     // win.ini key of the intro delay ("RavidiCyrAviDelay")
-    const char* locale;          // collation locale of the UI language ("russian")
-    const char* wordListFolder;  // folder of the word lists, with its "\" ("language\")
+    std::string uiLanguage;      // "russiancyr"
+    int codePage = 1252;         // of its texts and file names (offset 13's charset)
+    std::string settingsFile;    // the settings file the program reads ("ravidi.ini")
+    std::string aviDelayKey;     // win.ini key of the intro delay ("RavidiCyrAviDelay")
+    std::string locale;          // collation locale of the UI language ("russian")
+    std::string wordListFolder;  // folder of the word lists, with its "\" ("language\")
+    std::string languageHeader;  // the settings file's section headers ("[language]",
+    std::string selectedHeader;  // "[selected]", "[AddNew]")
+    std::string addNewHeader;
 };
 
 // The edition of a UI language by name (ignoring case), or nullptr.

@@ -8,7 +8,7 @@
 struct InstallArguments {
     bool quiet = false;
     bool hasFolder = false;
-    std::string folder;                // /dir=PATH, quotes removed
+    std::string folder;                // /dir=PATH, quotes removed (UTF-8, as typed)
     std::vector<std::string> unknown;  // anything else
 };
 
@@ -17,5 +17,5 @@ struct InstallArguments {
 // plain characters, as paths need them.
 std::vector<std::string> splitCommandLine(const std::string& commandLine);
 
-// Options are recognised ignoring case.
+// The command line in UTF-8; options are recognised ignoring case.
 InstallArguments parseInstallArguments(const std::string& commandLine);

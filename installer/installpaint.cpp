@@ -2,6 +2,7 @@
 #include "installpaint.h"
 
 #include "drawing.h"
+#include "installmessage.h"
 #include "widetext.h"
 
 namespace {
@@ -28,7 +29,7 @@ void drawSystemText(HDC dc, const std::wstring& text, RECT r, UINT format) {
 
 void drawTitle(HDC dc, HFONT font, const std::string& text, RECT r) {
     SelectedObject selected(dc, font);
-    drawRaisedText(dc, toWide(text, CP_ACP), r, DT_SINGLELINE | DT_NOPREFIX);
+    drawRaisedText(dc, installText(text), r, DT_SINGLELINE | DT_NOPREFIX);
 }
 
 // Where the green part of the bar ends at each stage; 0 when none is green.
@@ -82,7 +83,7 @@ void ProgressPainter::stepStarted(ReverseStep step) {
     if (!statusLinesOn_) return;
     TransparentDc w(window_);
     const int right = step == ReverseStep::SortingTo ? 400 : 480;
-    drawSystemText(w.dc, toWide(reverseStepName(step), CP_ACP),
+    drawSystemText(w.dc, installText(reverseStepName(step)),
                    RECT{30, statusRow_, right, statusRow_ + 30}, DT_LEFT | DT_SINGLELINE);
 }
 

@@ -29,8 +29,7 @@ static_assert(std::size(kCommandKeywords) == std::size(kCommandKinds), "one kind
 
 // Reads a script in line pieces of at most 99 characters, skipping empty
 // and comment lines. False when it cannot be opened.
-bool forEachScriptLine(const std::string& path,
-                       const std::function<void(const std::string&)>& use) {
+bool forEachScriptLine(const FilePath& path, const std::function<void(const std::string&)>& use) {
     FILE* file = openFile(path, "rb");
     if (!file) return false;
     std::string line;
@@ -104,13 +103,12 @@ bool parseCommandLine(const std::string& line, ScriptCommand& command) {
     }
 }
 
-bool readScriptSettings(const std::string& path, ScriptSettings& settings) {
+bool readScriptSettings(const FilePath& path, ScriptSettings& settings) {
     return forEachScriptLine(path,
                              [&](const std::string& line) { applySettingsLine(line, settings); });
 }
 
-bool runScriptCommands(const std::string& path,
-                       const std::function<void(const ScriptCommand&)>& run) {
+bool runScriptCommands(const FilePath& path, const std::function<void(const ScriptCommand&)>& run) {
     return forEachScriptLine(path, [&](const std::string& line) {
         ScriptCommand command;
         if (parseCommandLine(line, command)) run(command);

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "filepath.h"
+
 constexpr const char* kScriptFile = "install.inf";
 
 // What pass 1 takes from the script.
@@ -61,9 +63,8 @@ void applySettingsLine(const std::string& line, ScriptSettings& settings);
 bool parseCommandLine(const std::string& line, ScriptCommand& command);
 
 // Pass 1 over a script file; false when it cannot be opened.
-bool readScriptSettings(const std::string& path, ScriptSettings& settings);
+bool readScriptSettings(const FilePath& path, ScriptSettings& settings);
 
 // Pass 2 over a script file: each command is handed on as soon as its line
 // is read. False when the file cannot be opened.
-bool runScriptCommands(const std::string& path,
-                       const std::function<void(const ScriptCommand&)>& run);
+bool runScriptCommands(const FilePath& path, const std::function<void(const ScriptCommand&)>& run);

@@ -19,7 +19,7 @@ struct Plan {
 
 class CommandRunner {
    public:
-    CommandRunner(const InstallContext& c, const std::string& folder, Plan& p)
+    CommandRunner(const InstallContext& c, const FilePath& folder, Plan& p)
         : context(c), target(folder), plan(p) {}
 
     void run(const ScriptCommand& command) {
@@ -52,24 +52,23 @@ class CommandRunner {
     // The pattern is looked up in the source folder itself, so the current
     // folder never changes here.
     void copyMatching(const std::string& pattern, const std::string& subfolder) {
-        for (const std::string& name :
-             context.platform.matchingFiles(context.sourceFolder, pattern)) {
-            const std::string to = target + subfolder + "\\" + name;
+        for (const FilePath& name : context.platform.matchingFiles(context.sourceFolder, pattern)) {
+            const FilePath to = target + subfolder + "\\" + name;
             context.view.showTarget(to);
             context.platform.plainCopy(context.sourceFolder + name, to);
         }
     }
     void copyFolder(const std::string& sourceSubfolder, const std::string& subfolder) {
-        const std::string from = context.sourceFolder + sourceSubfolder + "\\";
-        for (const std::string& name : context.platform.matchingFiles(from, "*.*")) {
-            const std::string to = target + subfolder + "\\" + name;
+        const FilePath from = context.sourceFolder + sourceSubfolder + "\\";
+        for (const FilePath& name : context.platform.matchingFiles(from, "*.*")) {
+            const FilePath to = target + subfolder + "\\" + name;
             context.view.showTarget(to);
             context.platform.plainCopy(from + name, to);
         }
     }
 
     const InstallContext& context;
-    const std::string& target;  // the installation folder, with its "\"
+    const FilePath& target;  // the installation folder, with its "\"
     Plan& plan;
 };
 
@@ -81,8 +80,8 @@ InstallOutcome fatal(InstallOutcome outcome, const std::string& text) {
 
 }  // namespace
 
-std::string withBackslash(const std::string& folder) {
-    return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
+FilePath withBackslash(const FilePath& folder) {
+    return folder.back() == '\\' ? folder : folder + "\\";
 }
 
 std::string closingText(const std::string& closingFile) {
@@ -96,11 +95,14 @@ std::string closingText(const std::string& closingFile) {
     return text.substr(0, text.find('\0'));
 }
 
-InstallOutcome runInstallation(const InstallContext& context, const std::string& folderText) {
+InstallOutcome runInstallation(const InstallContext& context, const FilePath& folderText) {
     InstallOutcome outcome;
     // 1. The folder must exist or be made (one level), and take new files;
-    // else the user may correct it.
-    std::string folder = folderText.empty() ? std::string() : context.platform.fullPath(folderText);
+    // else the user may correct it. What was typed is taken with a trailing
+    // "\": "d:" is the drive's root "d:\", not the folder that happens to be
+    // current on that drive.
+    FilePath folder =
+        folderText.empty() ? FilePath() : context.platform.fullPath(withBackslash(folderText));
     if (folder.empty() || !makeFolder(folder)) {
         outcome.status = InstallStatus::InvalidFolder;
         outcome.error = kInvalidFolder;
@@ -112,7 +114,7 @@ InstallOutcome runInstallation(const InstallContext& context, const std::string&
         return outcome;
     }
     outcome.installFolder = withBackslash(folder);
-    const std::string& target = outcome.installFolder;
+    const FilePath& target = outcome.installFolder;
 
     // 2, 3. The script's commands, in file order.
     context.view.copyingStarted();
@@ -136,9 +138,8 @@ InstallOutcome runInstallation(const InstallContext& context, const std::string&
     }
 
     // 6. The [language] section sorted, whether or not this run added to it.
-    if (countPairItems(context.edition.settingsFile) > 1) {
-        if (const char* error = sortPairItems(context.edition.settingsFile))
-            return fatal(outcome, error);
+    if (countPairItems(context.edition) > 1) {
+        if (const char* error = sortPairItems(context.edition)) return fatal(outcome, error);
     }
 
     // 7. The Start-menu shortcut, only when the script named it.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "edition.h"
+#include "filepath.h"
 #include "installscript.h"
 #include "reverselist.h"
 
@@ -27,37 +28,39 @@ constexpr const char* kLocaleWarning =
     "your Windows cd-rom for this language.   ";
 
 struct ShortcutSpec {
-    std::string name;           // the link file's name without ".lnk"
-    std::string group;          // folder under the Programs folder; empty: none
-    std::string target;         // installation folder + the program's file
-    std::string arguments;      // the program's command line
-    std::string workingFolder;  // the installation folder, with its "\"
+    std::string name;        // the link file's name without ".lnk"
+    std::string group;       // folder under the Programs folder; empty: none
+    FilePath target;         // installation folder + the program's file
+    std::string arguments;   // the program's command line
+    FilePath workingFolder;  // the installation folder, with its "\"
 };
 
 class InstallPlatform {
    public:
     virtual ~InstallPlatform() = default;
-    // The folder as a full path (a typed folder may be relative).
-    virtual std::string fullPath(const std::string& folder) = 0;
+    // The folder as a full path (a typed folder may be relative), as the
+    // system names it; empty when there is none.
+    virtual FilePath fullPath(const FilePath& folder) = 0;
     // Whether a file can be created and deleted in the folder: the program
     // writes its dictionaries, lists and sounds there.
-    virtual bool canWriteInto(const std::string& folder) = 0;
+    virtual bool canWriteInto(const FilePath& folder) = 0;
     // Copies a file, expanding it when it is stored compressed.
-    virtual void expandCopy(const std::string& from, const std::string& to) = 0;
+    virtual void expandCopy(const FilePath& from, const FilePath& to) = 0;
     // Copies a file unchanged, replacing an existing one.
-    virtual void plainCopy(const std::string& from, const std::string& to) = 0;
-    // Names of the files (not folders) of folder that match pattern.
-    virtual std::vector<std::string> matchingFiles(const std::string& folder,
-                                                   const std::string& pattern) = 0;
+    virtual void plainCopy(const FilePath& from, const FilePath& to) = 0;
+    // Names of the files (not folders) of folder that match pattern, as the
+    // system names them.
+    virtual std::vector<FilePath> matchingFiles(const FilePath& folder,
+                                                const std::string& pattern) = 0;
     virtual void writeIntroDelay(const std::string& key, const std::string& value) = 0;
-    virtual bool setCurrentFolder(const std::string& folder) = 0;
+    virtual bool setCurrentFolder(const FilePath& folder) = 0;
     virtual void createShortcut(const ShortcutSpec& shortcut) = 0;
 };
 
 class InstallView : public ReverseListProgress {
    public:
     virtual void copyingStarted() {}                  // the chooser goes, "Copying files..."
-    virtual void showTarget(const std::string&) {}    // a file is about to be copied there
+    virtual void showTarget(const FilePath&) {}       // a file is about to be copied there
     virtual void copyingDone() {}                     // the panel goes; word lists follow
     virtual void localeWarning() {}                   // the collation locale could not be set
     virtual void settingsFileStep() {}                // the settings file was made or found
@@ -69,23 +72,23 @@ enum class InstallStatus { Done, InvalidFolder, Fatal };
 
 struct InstallOutcome {
     InstallStatus status = InstallStatus::Done;
-    std::string error;          // the text to report (also for InvalidFolder)
-    std::string installFolder;  // the full installation folder, with its "\"
+    std::string error;       // the text to report (also for InvalidFolder)
+    FilePath installFolder;  // the full installation folder, with its "\"
 };
 
 struct InstallContext {
     const InstallEdition& edition;
-    ScriptSettings settings;   // from pass 1
-    std::string sourceFolder;  // where install.inf is, with its "\"
+    ScriptSettings settings;  // from pass 1
+    FilePath sourceFolder;    // where install.inf is, with its "\"
     InstallPlatform& platform;
     InstallView& view;
 };
 
 // A folder with a trailing "\" (the root "c:\" keeps its own).
-std::string withBackslash(const std::string& folder);
+FilePath withBackslash(const FilePath& folder);
 
 // The installation into the folder typed in the field.
-InstallOutcome runInstallation(const InstallContext& context, const std::string& folderText);
+InstallOutcome runInstallation(const InstallContext& context, const FilePath& folderText);
 
 // The text shown when a pair's word list is built: the closing text file's
 // content up to its first zero byte, or "Install Finished " when none was

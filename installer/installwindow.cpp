@@ -12,7 +12,7 @@
 #include "installmessage.h"
 #include "installpaint.h"
 #include "installsequence.h"
-#include "widetext.h"
+#include "widepath.h"
 #include "windowtext.h"
 #include "windowview.h"
 #include "winplatform.h"
@@ -23,8 +23,8 @@ struct InstallWindow {
     HWND hwnd{};
     HFONT titleFont{};
     ScriptSettings settings;
-    std::string sourceFolder;
-    std::string initialFolder;
+    FilePath sourceFolder;
+    std::wstring initialFolder;
     bool installing = false;  // Start runs to its end; nothing else acts meanwhile
 };
 InstallWindow g;
@@ -56,12 +56,13 @@ void createWindowControls(HWND hwnd) {
     SetWindowPos(GetDlgItem(hwnd, kPanel), HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     HWND field = GetDlgItem(hwnd, kFolderField);
-    SetWindowTextW(field, toWide(g.initialFolder, CP_ACP).c_str());
+    SetWindowTextW(field, g.initialFolder.c_str());
     subclassField(field, {{VK_RETURN}});  // Enter in the folder field is Start
 }
 
-std::string folderFieldText(HWND hwnd) {
-    return toBytes(windowText(GetDlgItem(hwnd, kFolderField)), CP_ACP);
+// The folder as typed, exactly: any folder the system can name will do.
+FilePath folderFieldText(HWND hwnd) {
+    return pathOfWide(windowText(GetDlgItem(hwnd, kFolderField)));
 }
 
 void onStart(HWND hwnd) {
@@ -150,10 +151,10 @@ LRESULT CALLBACK installWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
 }  // namespace
 
 int runInstallWindow(HINSTANCE instance, int show, const ScriptSettings& settings,
-                     const std::string& sourceFolder, const std::string& folderOverride) {
+                     const FilePath& sourceFolder, const std::wstring& initialFolder) {
     g.settings = settings;
     g.sourceFolder = sourceFolder;
-    g.initialFolder = folderOverride.empty() ? settings.defaultFolder : folderOverride;
+    g.initialFolder = initialFolder;
     g.titleFont = createTitleFont();
 
     WNDCLASSEXW wc = {sizeof wc};

@@ -5,10 +5,11 @@
 
 #include <string>
 
+#include "filepath.h"
 #include "installscript.h"
 
 // Runs the window until the installation ends or the user stops it; the
-// result is the process exit code. folderOverride, when not empty, replaces
-// the script's default folder in the folder field.
+// result is the process exit code. The folder field starts with
+// initialFolder (the script's default folder, or the one given with /dir=).
 int runInstallWindow(HINSTANCE instance, int show, const ScriptSettings& settings,
-                     const std::string& sourceFolder, const std::string& folderOverride);
+                     const FilePath& sourceFolder, const std::wstring& initialFolder);

@@ -23,8 +23,8 @@ int installPair(const InstallEdition& edition, InstallView& view, const Language
         return -1;
     }
     view.pairFinished(closingText(closingFile));
-    const char* fatal = removePairItems(edition.settingsFile, entry.longName);
-    if (!fatal) fatal = addPairItem(edition.settingsFile, entry);
+    const char* fatal = removePairItems(edition, entry.longName);
+    if (!fatal) fatal = addPairItem(edition, entry);
     if (fatal) {
         error = fatal;
         return -1;
@@ -51,9 +51,9 @@ int processLanguageList(const InstallEdition& edition, InstallView& view,
             break;
         }
         // The words of every pair sort in the UI language's collation.
-        if (!setCollationLocale(edition.locale)) view.localeWarning();
+        if (!setCollationLocale(edition.locale.c_str())) view.localeWarning();
         if (i == 0) {
-            if (const char* fatal = createSettingsIfMissing(edition.settingsFile, entry.fromList)) {
+            if (const char* fatal = createSettingsIfMissing(edition, entry.fromList)) {
                 error = fatal;
                 status = -1;
                 break;

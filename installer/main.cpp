@@ -2,6 +2,8 @@
 // installation without one.
 #include <windows.h>
 
+#include "edition.h"
+#include "files.h"
 #include "installargs.h"
 #include "installmessage.h"
 #include "installscript.h"
@@ -9,25 +11,21 @@
 #include "installwindow.h"
 #include "quietmain.h"
 #include "widetext.h"
-
-namespace {
-
-// The folder install.exe was started in holds the distribution.
-std::string sourceFolder() {
-    char folder[MAX_PATH] = {};
-    DWORD n = GetCurrentDirectoryA(MAX_PATH, folder);
-    return n > 0 && n < MAX_PATH ? withBackslash(folder) : std::string();
-}
-
-}  // namespace
+#include "winplatform.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) {
-    InstallArguments args = parseInstallArguments(toBytes(commandLine ? commandLine : L"", CP_ACP));
+    // Every name the distribution gives (install.inf, language.cf) is text of
+    // the edition's code page, as the program's own paths are.
+    setPathCodePage(installEdition().codePage);
+    InstallArguments args =
+        parseInstallArguments(toBytes(commandLine ? commandLine : L"", CP_UTF8));
     if (args.quiet) return runQuietInstall(args);
 
-    const std::string source = sourceFolder();
+    // The folder install.exe was started in holds the distribution.
+    const FilePath source = currentFolder();
     ScriptSettings settings;
     if (!readScriptSettings(source + kScriptFile, settings)) fatalReport(nullptr, kCantOpenScript);
-    return runInstallWindow(instance, show, settings, source,
-                            args.hasFolder ? args.folder : std::string());
+    return runInstallWindow(
+        instance, show, settings, source,
+        args.hasFolder ? toWide(args.folder, CP_UTF8) : installText(settings.defaultFolder));
 }

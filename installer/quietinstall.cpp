@@ -26,7 +26,7 @@ std::string withCrlf(const std::string& text) {
 
 }  // namespace
 
-bool writeInstallLog(const std::string& path, const std::vector<std::string>& messages) {
+bool writeInstallLog(const FilePath& path, const std::vector<std::string>& messages) {
     FILE* file = openFile(path, "wb");
     if (!file) return false;
     for (const std::string& m : messages) {
@@ -36,11 +36,12 @@ bool writeInstallLog(const std::string& path, const std::vector<std::string>& me
     return std::fclose(file) == 0;
 }
 
-QuietReport runQuietInstallation(const InstallEdition& edition, const std::string& sourceFolder,
+QuietReport runQuietInstallation(const InstallEdition& edition, const FilePath& sourceFolder,
                                  const InstallArguments& args, InstallPlatform& platform,
-                                 const std::string& tempFolder) {
+                                 const FilePath& tempFolder) {
     QuietReport report;
-    std::string logFolder;
+    const FilePath folder(args.folder, kUtf8CodePage);
+    FilePath logFolder;
     if (!args.hasFolder || !args.unknown.empty()) {
         report.exitCode = 1;
         report.messages.push_back(kQuietUsage);
@@ -52,7 +53,7 @@ QuietReport runQuietInstallation(const InstallEdition& edition, const std::strin
         } else {
             QuietView view(report.messages);
             InstallContext context{edition, settings, sourceFolder, platform, view};
-            InstallOutcome outcome = runInstallation(context, args.folder);
+            InstallOutcome outcome = runInstallation(context, folder);
             if (outcome.status != InstallStatus::Done) {
                 report.exitCode = 1;
                 report.messages.push_back(outcome.error);
@@ -60,12 +61,16 @@ QuietReport runQuietInstallation(const InstallEdition& edition, const std::strin
             logFolder = outcome.installFolder;
         }
         // A folder that exists but was not reached still takes the log.
-        if (logFolder.empty()) {
-            std::string folder = platform.fullPath(args.folder);
-            if (!folder.empty() && folderExists(folder)) logFolder = withBackslash(folder);
+        if (logFolder.empty() && !folder.empty()) {
+            FilePath full = platform.fullPath(withBackslash(folder));
+            if (!full.empty() && folderExists(full)) logFolder = withBackslash(full);
         }
     }
-    if (report.messages.empty()) return report;
+    if (report.messages.empty()) {
+        if (!logFolder.empty() && fileExists(logFolder + kLogFile))
+            removeFile(logFolder + kLogFile);
+        return report;
+    }
     if (!logFolder.empty() && writeInstallLog(logFolder + kLogFile, report.messages)) {
         report.logPath = logFolder + kLogFile;
     } else if (writeInstallLog(withBackslash(tempFolder) + kLogFile, report.messages)) {

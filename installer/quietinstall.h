@@ -5,7 +5,9 @@
 // closing message) is collected; they go to install.log in the installation
 // folder, or in the temporary folder when that cannot be written. The exit
 // code is 1 when one of them was an error (the locale warning is not: the
-// window goes on after it too), else 0. A clean installation writes no log.
+// window goes on after it too), else 0. A clean installation writes no log
+// and removes the log an earlier run left in the installation folder, which
+// would otherwise tell of a failure that is no longer true.
 #pragma once
 
 #include <string>
@@ -21,13 +23,13 @@ constexpr const char* kQuietUsage = "Usage: install.exe /quiet /dir=PATH";
 struct QuietReport {
     int exitCode = 0;
     std::vector<std::string> messages;  // in the order they arose
-    std::string logPath;                // where they were written; empty when nowhere
+    FilePath logPath;                   // where they were written; empty when nowhere
 };
 
-QuietReport runQuietInstallation(const InstallEdition& edition, const std::string& sourceFolder,
+QuietReport runQuietInstallation(const InstallEdition& edition, const FilePath& sourceFolder,
                                  const InstallArguments& args, InstallPlatform& platform,
-                                 const std::string& tempFolder);
+                                 const FilePath& tempFolder);
 
 // Writes the messages, one line each (CRLF ends), replacing the file. False
 // when it cannot be written.
-bool writeInstallLog(const std::string& path, const std::vector<std::string>& messages);
+bool writeInstallLog(const FilePath& path, const std::vector<std::string>& messages);

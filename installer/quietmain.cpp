@@ -7,31 +7,24 @@
 #include <string>
 
 #include "edition.h"
+#include "installmessage.h"
 #include "quietinstall.h"
+#include "widepath.h"
 #include "widetext.h"
 #include "winplatform.h"
 
 namespace {
 
-std::string currentFolder() {
-    char folder[MAX_PATH] = {};
-    DWORD n = GetCurrentDirectoryA(MAX_PATH, folder);
-    return n > 0 && n < MAX_PATH ? withBackslash(folder) : std::string();
-}
-
-std::string tempFolder() {
-    char folder[MAX_PATH + 1] = {};
-    DWORD n = GetTempPathA(MAX_PATH + 1, folder);
-    return n > 0 && n <= MAX_PATH ? std::string(folder) : currentFolder();
+FilePath tempFolder() {
+    wchar_t folder[MAX_PATH + 1] = {};
+    DWORD n = GetTempPathW(MAX_PATH + 1, folder);
+    return n > 0 && n <= MAX_PATH ? pathOfWide(std::wstring(folder, n)) : currentFolder();
 }
 
 // The messages on the standard error the parent gave us, or else on the
 // console of the parent, when there is one.
 void tellParent(const QuietReport& report) {
     if (report.messages.empty()) return;
-    std::string text;
-    for (const std::string& m : report.messages) text += "install: " + m + "\r\n";
-    if (!report.logPath.empty()) text += "install: see " + report.logPath + "\r\n";
 
     HANDLE out = GetStdHandle(STD_ERROR_HANDLE);
     bool own = false;
@@ -42,12 +35,17 @@ void tellParent(const QuietReport& report) {
         if (out == INVALID_HANDLE_VALUE) return;
         own = true;
     }
+    // The messages are the installer's English texts and the distribution's
+    // (the edition's code page); the log's name is the system's.
+    std::wstring wide;
+    for (const std::string& m : report.messages) wide += L"install: " + installText(m) + L"\r\n";
+    if (!report.logPath.empty()) wide += L"install: see " + widePath(report.logPath) + L"\r\n";
     DWORD mode = 0, written = 0;
     if (GetConsoleMode(out, &mode)) {
-        std::wstring wide = toWide(text, CP_ACP);
         WriteConsoleW(out, wide.c_str(), static_cast<DWORD>(wide.size()), &written, nullptr);
     } else {
-        WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        std::string bytes = toBytes(wide, CP_ACP);  // what a program reading the pipe expects
+        WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     }
     if (own) CloseHandle(out);
 }

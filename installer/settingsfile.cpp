@@ -2,29 +2,29 @@
 #include "settingsfile.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <new>
 #include <vector>
 
-#include "collate.h"
 #include "files.h"
+#include "headwordsort.h"
 #include "textcase.h"
 #include "textlines.h"
 
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
-constexpr const char* kLanguageHeader = "[language]";
 
 // Whole lines: the rewrites copy every line they keep unchanged, however long.
 bool readLine(FILE* file, std::string& line) {
     return readLinePiece(file, line, std::string::npos);
 }
 
-bool isLanguageHeader(const std::string& line) { return equalsIgnoringCase(line, kLanguageHeader); }
-bool beginsLanguageHeader(const std::string& line) {
-    return startsWithIgnoringCase(line, kLanguageHeader);
+bool isLanguageHeader(const InstallEdition& edition, const std::string& line) {
+    return equalsIgnoringCase(line, edition.languageHeader);
+}
+bool beginsLanguageHeader(const InstallEdition& edition, const std::string& line) {
+    return startsWithIgnoringCase(line, edition.languageHeader);
 }
 
 class Lines {
@@ -73,15 +73,6 @@ class NewFile {
     FILE* file_;
 };
 
-// The installer's own comparison of keys, the one its word-list sort uses.
-int compareKeys(const std::string& a, const std::string& b) {
-    if (collationLocaleInForce()) {
-        int c = compareInLocale(a.c_str(), b.c_str());
-        if (c != INT_MAX) return c;  // a failed comparison falls back to A-Z folding
-    }
-    return compareFoldingAZ(a.c_str(), b.c_str());
-}
-
 struct Item {
     std::string line, key;
 };
@@ -117,8 +108,9 @@ bool pairItemKey(const std::string& line, std::string& key) {
     return true;
 }
 
-const char* createSettingsIfMissing(const std::string& settingsFile,
+const char* createSettingsIfMissing(const InstallEdition& edition,
                                     const std::string& selectedItem) {
+    const std::string& settingsFile = edition.settingsFile;
     if (FILE* existing = openFile(settingsFile, "rb")) {
         std::fclose(existing);
         return nullptr;
@@ -128,15 +120,15 @@ const char* createSettingsIfMissing(const std::string& settingsFile,
     NewFile out;
     if (!out.isOpen()) return settings_error::kCantCreate;
     for (const std::string& line :
-         {settingsHeaderLine(settingsFile), std::string(), std::string("[AddNew]"),
-          std::string("on"), std::string(), std::string("[selected]"), selectedItem, std::string(),
-          std::string(kLanguageHeader), std::string(), std::string(), settingsEndLine()})
+         {settingsHeaderLine(settingsFile), std::string(), edition.addNewHeader, std::string("on"),
+          std::string(), edition.selectedHeader, selectedItem, std::string(),
+          edition.languageHeader, std::string(), std::string(), settingsEndLine()})
         out.line(line);
     return out.commit(settingsFile) ? nullptr : settings_error::kCantCreate;
 }
 
-const char* removePairItems(const std::string& settingsFile, const std::string& longName) {
-    return rewrite(settingsFile, [&](FILE* in, NewFile& out) -> const char* {
+const char* removePairItems(const InstallEdition& edition, const std::string& longName) {
+    return rewrite(edition.settingsFile, [&](FILE* in, NewFile& out) -> const char* {
         std::string line, key;
         while (readLine(in, line))
             if (!pairItemKey(line, key) || !equalsIgnoringCase(key, longName)) out.line(line);
@@ -144,14 +136,14 @@ const char* removePairItems(const std::string& settingsFile, const std::string& 
     });
 }
 
-const char* addPairItem(const std::string& settingsFile, const LanguageEntry& entry) {
-    return rewrite(settingsFile, [&](FILE* in, NewFile& out) -> const char* {
+const char* addPairItem(const InstallEdition& edition, const LanguageEntry& entry) {
+    return rewrite(edition.settingsFile, [&](FILE* in, NewFile& out) -> const char* {
         const std::string item = pairItemText(entry);
         bool added = false;
         std::string line;
         while (readLine(in, line)) {
             out.line(line);
-            if (!beginsLanguageHeader(line)) continue;
+            if (!beginsLanguageHeader(edition, line)) continue;
             // The section's items, up to its empty line, which the item and a
             // new empty line replace.
             while (readLine(in, line) && !line.empty()) out.line(line);
@@ -162,7 +154,7 @@ const char* addPairItem(const std::string& settingsFile, const LanguageEntry& en
         // A file without a [language] section gets one, so that the pair is
         // not silently left out.
         if (!added) {
-            out.line(kLanguageHeader);
+            out.line(edition.languageHeader);
             out.line(item);
             out.line("");
         }
@@ -170,8 +162,8 @@ const char* addPairItem(const std::string& settingsFile, const LanguageEntry& en
     });
 }
 
-int countPairItems(const std::string& settingsFile) {
-    Lines in(openFile(settingsFile, "rb"));
+int countPairItems(const InstallEdition& edition) {
+    Lines in(openFile(edition.settingsFile, "rb"));
     if (!in.file) return -1;
     int count = 0;
     bool inSection = false;
@@ -181,14 +173,15 @@ int countPairItems(const std::string& settingsFile) {
             inSection = false;
         } else if (inSection) {
             ++count;
-        } else if (isLanguageHeader(line)) {
+        } else if (isLanguageHeader(edition, line)) {
             inSection = true;
         }
     }
     return count;
 }
 
-const char* sortPairItems(const std::string& settingsFile) {
+const char* sortPairItems(const InstallEdition& edition) {
+    const std::string& settingsFile = edition.settingsFile;
     std::vector<Item> items;
     try {
         Lines in(openFile(settingsFile, "rb"));
@@ -203,12 +196,16 @@ const char* sortPairItems(const std::string& settingsFile) {
                 pairItemKey(line, item.key);
                 if (item.key.empty()) item.key = line;
                 items.push_back(std::move(item));
-            } else if (isLanguageHeader(line)) {
+            } else if (isLanguageHeader(edition, line)) {
                 inSection = true;
             }
         }
-        std::sort(items.begin(), items.end(),
-                  [](const Item& a, const Item& b) { return compareKeys(a.key, b.key) < 0; });
+        // The word lists' sort and order, equal keys in file order.
+        std::vector<const char*> keys;
+        for (const Item& item : items) keys.push_back(item.key.c_str());
+        std::vector<Item> sorted;
+        for (uint32_t i : sortHeadwords(keys, localeOrFoldingOrder())) sorted.push_back(items[i]);
+        items.swap(sorted);
     } catch (const std::bad_alloc&) {
         return nullptr;  // out of memory: the section stays unsorted
     }
@@ -217,7 +214,7 @@ const char* sortPairItems(const std::string& settingsFile) {
         std::string line;
         while (readLine(in, line)) {
             out.line(line);
-            if (beginsLanguageHeader(line)) break;
+            if (beginsLanguageHeader(edition, line)) break;
         }
         for (const Item& item : items) out.line(item.line);
         out.line("");

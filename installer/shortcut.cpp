@@ -1,5 +1,9 @@
 // shortcut.cpp — the Start-menu shortcut: a shell link in the current
 // user's Programs folder, in the script's group.
+//
+// The link is made through the wide interface (IShellLinkW): its paths are
+// those of the file seam, so that a folder or program name of the edition's
+// code page reaches the link whatever the system's code page.
 #include <windows.h>
 
 #include <objidl.h>
@@ -7,50 +11,51 @@
 
 #include <string>
 
+#include "widepath.h"
 #include "winplatform.h"
 
 namespace {
 
 // The Programs folder, or empty when the shell does not name one.
-std::string programsFolder() {
+std::wstring programsFolder() {
     LPITEMIDLIST items = nullptr;
-    if (SHGetSpecialFolderLocation(nullptr, CSIDL_PROGRAMS, &items) != S_OK) return std::string();
-    char path[MAX_PATH] = {};
-    BOOL ok = SHGetPathFromIDListA(items, path);
+    if (SHGetSpecialFolderLocation(nullptr, CSIDL_PROGRAMS, &items) != S_OK) return std::wstring();
+    wchar_t path[MAX_PATH] = {};
+    BOOL ok = SHGetPathFromIDListW(items, path);
     CoTaskMemFree(items);
-    return ok ? std::string(path) : std::string();
+    return ok ? std::wstring(path) : std::wstring();
 }
 
 // Programs folder + group (made when missing; without a group, or when it
 // cannot be made, the Programs folder itself) + name + ".lnk".
-std::string linkFile(const ShortcutSpec& shortcut) {
-    std::string programs = programsFolder();
-    if (programs.empty() || !SetCurrentDirectoryA(programs.c_str())) return std::string();
-    CreateDirectoryA(shortcut.group.c_str(), nullptr);
-    SetCurrentDirectoryA(shortcut.group.c_str());
-    char folder[MAX_PATH] = {};
-    DWORD n = GetCurrentDirectoryA(MAX_PATH, folder);
-    if (n == 0 || n >= MAX_PATH) return std::string();
-    return std::string(folder) + "\\" + shortcut.name + ".lnk";
+std::wstring linkFile(const ShortcutSpec& shortcut) {
+    std::wstring programs = programsFolder();
+    if (programs.empty() || !SetCurrentDirectoryW(programs.c_str())) return std::wstring();
+    const std::wstring group = widePath(shortcut.group);
+    CreateDirectoryW(group.c_str(), nullptr);
+    SetCurrentDirectoryW(group.c_str());
+    wchar_t folder[MAX_PATH] = {};
+    DWORD n = GetCurrentDirectoryW(MAX_PATH, folder);
+    if (n == 0 || n >= MAX_PATH) return std::wstring();
+    return std::wstring(folder) + L"\\" + widePath(shortcut.name + ".lnk");
 }
 
 }  // namespace
 
 void createProgramsShortcut(const ShortcutSpec& shortcut) {
-    std::string link = linkFile(shortcut);
+    std::wstring link = linkFile(shortcut);
     if (link.empty()) return;
-    IShellLinkA* shellLink = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+    IShellLinkW* shellLink = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                 reinterpret_cast<void**>(&shellLink))))
         return;
-    shellLink->SetPath(shortcut.target.c_str());
-    shellLink->SetArguments(shortcut.arguments.c_str());
-    shellLink->SetWorkingDirectory(shortcut.workingFolder.c_str());
+    shellLink->SetPath(widePath(shortcut.target).c_str());
+    // The arguments are the script's text, in the edition's code page as its paths are.
+    shellLink->SetArguments(widePath(shortcut.arguments).c_str());
+    shellLink->SetWorkingDirectory(widePath(shortcut.workingFolder).c_str());
     IPersistFile* file = nullptr;
     if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        wchar_t path[MAX_PATH] = {};
-        if (MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, path, MAX_PATH) > 0)
-            file->Save(path, TRUE);
+        file->Save(link.c_str(), TRUE);
         file->Release();
     }
     shellLink->Release();

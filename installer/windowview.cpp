@@ -3,7 +3,7 @@
 
 #include "controls.h"
 #include "installmessage.h"
-#include "widetext.h"
+#include "widepath.h"
 
 void WindowView::show(int id, bool visible) {
     ShowWindow(GetDlgItem(window_, id), visible ? SW_SHOW : SW_HIDE);
@@ -26,9 +26,9 @@ void WindowView::copyingStarted() {
     repaint();
 }
 
-void WindowView::showTarget(const std::string& path) {
+void WindowView::showTarget(const FilePath& path) {
     HWND field = GetDlgItem(window_, kFolderField);
-    SetWindowTextW(field, toWide(path, CP_ACP).c_str());
+    SetWindowTextW(field, widePath(path).c_str());
     RedrawWindow(field, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 

@@ -13,7 +13,7 @@ class WindowView : public InstallView {
         : window_(window), painter_(window, titleFont, statusLinesOn) {}
 
     void copyingStarted() override;
-    void showTarget(const std::string& path) override;
+    void showTarget(const FilePath& path) override;
     void copyingDone() override;
     void localeWarning() override;
     void settingsFileStep() override;

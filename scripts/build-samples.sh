@@ -11,6 +11,7 @@
 #     icons, a few pronunciations (espeak-ng) and the data's licences join
 #     them, and the program is stored LZ-compressed (mscompress).
 # The pairs themselves are listed in tools/samples/layout.py.
+# Exit status 3: the packages could not be fetched (no package source).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -45,8 +46,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "build-samples: downloading ${missing[*]}"
   if ! (cd "$cache" && apt-get download -q "${missing[@]}" 2>/dev/null); then
     as_root=(); [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-    "${as_root[@]}" apt-get update -q >/dev/null
-    (cd "$cache" && apt-get download -q "${missing[@]}")
+    if ! "${as_root[@]}" apt-get update -q >/dev/null ||
+       ! (cd "$cache" && apt-get download -q "${missing[@]}"); then
+      echo "build-samples: the FreeDict packages cannot be fetched (no package source)" >&2
+      exit 3  # the demo falls back to the small lists on this status
+    fi
   fi
 fi
 for deb in "$cache"/*.deb; do

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Sets everything up, builds the sample distribution (scripts/build-samples.sh:
-# eight FreeDict pairs), installs it into build/demo and starts norva.exe
-# there under Wine: on your display when there is one, otherwise on a
-# virtual display, saving a screenshot of the main window.
+# eight FreeDict pairs), installs it into build/demo with its installer
+# (install.exe /quiet /dir=...) and starts norva.exe there under Wine: on your
+# display when there is one, otherwise on a virtual display, saving a
+# screenshot of the main window.
 #
-# The distribution is installed by install.exe when it can run unattended
-# (/quiet /dir=...); until then tools/samples/install_directly.py carries out
-# its install.inf. Without the FreeDict packages (no package source) the
-# two small hand-written lists in samples/ are installed instead.
+# When the installer fails, the demo stops with the installer's message.
+# When the FreeDict packages cannot be fetched (no package source), the two
+# small hand-written lists in samples/ are installed instead, and the demo
+# says so.
 #
 # NORVA_DEMO_NO_SETUP=1 skips scripts/setup.sh (the builds are taken as they are).
 set -euo pipefail
@@ -18,17 +19,6 @@ demo=$root/build/demo
 dist=$root/build/samples/dist
 wbtool=$root/build/native/bin/wbtool
 rm -rf "$demo"
-
-# The installer names its unattended switch once it has one.
-installer_is_quiet() {
-  { strings -a "$dist/install.exe"; strings -a -e l "$dist/install.exe"; } 2>/dev/null |
-    grep -i -- 'quiet' >/dev/null  # reads to the end: no broken pipe under pipefail
-}
-
-install_from_script() {
-  python3 tools/samples/install_directly.py "$dist" "$demo" \
-    --reverse "timeout 900 wine $root/build/win/bin/wbtool.exe reverse {from} {to} --locale english"
-}
 
 # The hand-written lists: forward lists imported, reverse lists built from them.
 install_small_lists() {
@@ -50,27 +40,26 @@ install_small_lists() {
   cp build/win/bin/norva.exe "$demo/"
 }
 
-samples=1
-scripts/build-samples.sh || samples=0
+samples=0
+scripts/build-samples.sh || samples=$?
+if [ "$samples" != 0 ] && [ "$samples" != 3 ]; then
+  echo "demo: the sample distribution could not be built (see above); stopping" >&2
+  exit 1
+fi
 
 if [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ]; then export NORVA_USE_DISPLAY=1; fi
 source scripts/wine-session.sh
 wine_session_start
-if [ "$samples" = 0 ]; then
-  echo "demo: the sample distribution could not be built; installing the small lists of samples/"
+if [ "$samples" = 3 ]; then
+  echo "demo: no package source could be reached for the FreeDict packages;" \
+       "installing the two small lists of samples/ instead"
   install_small_lists
-elif installer_is_quiet; then
-  echo "demo: installing the sample distribution with install.exe into $demo"
-  mkdir -p "$demo"
-  if ! (cd "$dist" && timeout 900 wine install.exe /quiet "/dir=$(winepath -w "$demo")") ||
-     [ ! -f "$demo/dict.ini" ] || [ ! -f "$demo/norva.exe" ]; then
-    echo "demo: install.exe did not install; carrying out install.inf directly"
-    rm -rf "$demo"
-    install_from_script
-  fi
 else
-  echo "demo: install.exe cannot install unattended yet; carrying out install.inf directly into $demo"
-  install_from_script
+  echo "demo: installing the sample distribution with install.exe /quiet into $demo"
+  if ! (cd "$dist" && timeout 900 wine install.exe /quiet "/dir=$(winepath -w "$demo")"); then
+    echo "demo: install.exe did not install (its message is above); stopping" >&2
+    exit 1
+  fi
 fi
 cd "$demo"
 if [ -n "${NORVA_USE_DISPLAY:-}" ]; then

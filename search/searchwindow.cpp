@@ -19,6 +19,7 @@
 #include "palette.h"
 #include "playback.h"
 #include "resultrows.h"
+#include "searchheadings.h"
 #include "sortingwindow.h"
 #include "toolwindow.h"
 #include "translation.h"
@@ -312,13 +313,9 @@ void onCommand(HWND hwnd, int id, HWND control, UINT code) {
 void onVScroll(HWND, HWND, UINT code, int position) { g->rows.scroll(code, position); }
 
 // A right click on the window's own background opens the Language menu
-// where it was clicked (screen coordinates may be negative on a monitor
-// left of or above the primary one).
+// where it was clicked.
 void onRButtonUp(HWND hwnd, int x, int y, UINT) {
-    POINT p = {x, y};
-    ClientToScreen(hwnd, &p);
-    int command =
-        TrackPopupMenu(languageMenu(), TPM_RETURNCMD | TPM_LEFTALIGN, p.x, p.y, 0, hwnd, nullptr);
+    int command = popUpLanguageMenu(hwnd, x, y);
     if (isPairCommand(command)) switchPair(command);
 }
 
@@ -332,15 +329,7 @@ bool onContextMenu(HWND target, LPARAM at) {
 
 void onPaint(HWND hwnd) {
     PaintDc paint(hwnd);
-    RECT client;
-    GetClientRect(hwnd, &client);
-    drawTopLine(paint.dc, client.right);
-    const UINT heading = DT_SINGLELINE | DT_CENTER | DT_NOPREFIX;
-    drawEmbossedTexts(paint.dc, sharedFonts.searchHeadFont,
-                      {{toWide(pair().name, uiCodePage()), {20, 10, 235, 40}, heading},
-                       {toWide(pair().toName, uiCodePage()), {255, 10, 605, 40}, heading}});
-    drawPlainText(paint.dc, sharedFonts.smallFont, RGB(0, 0, 0),
-                  {uiText(ui::kSearchLabel), {20, 330, 100, 350}, DT_WORDBREAK | DT_NOPREFIX});
+    paintSearchHeadings(paint.dc, hwnd, pair());
 }
 
 void onActivate(HWND, UINT state, HWND, BOOL minimized) {

@@ -4,13 +4,17 @@
 #include <mmsystem.h>
 
 #include "pronunciation.h"
-#include "widetext.h"
+#include "widepath.h"
 
 std::wstring pronunciationFile(const std::string& language, unsigned languageCodePage,
                                const std::string& word, unsigned wordCodePage) {
     if (!namesPronunciationFile(word)) return std::wstring();
-    return toWide(pronunciationFolder(language), languageCodePage) + toWide(word, wordCodePage) +
-           L".wav";
+    // The folder is text of the UI edition, the word of its own language:
+    // each piece keeps its code page on the way to the file's Unicode name.
+    const int folderPage = static_cast<int>(languageCodePage);
+    const int wordPage = static_cast<int>(wordCodePage);
+    return widePath(FilePath(pronunciationFolder(language), folderPage) + FilePath(word, wordPage) +
+                    ".wav");
 }
 
 bool pronunciationExists(const std::wstring& file) {

@@ -26,6 +26,19 @@
 
 namespace {
 
+// The command line's file names are UTF-8 on every system; the path code
+// page says so for one run of the tool and is put back afterwards.
+class PathsAsTyped {
+   public:
+    PathsAsTyped() : previous_(pathCodePage()) { setPathCodePage(kUtf8CodePage); }
+    ~PathsAsTyped() { setPathCodePage(previous_); }
+    PathsAsTyped(const PathsAsTyped&) = delete;
+    PathsAsTyped& operator=(const PathsAsTyped&) = delete;
+
+   private:
+    int previous_;
+};
+
 constexpr size_t kKeyChars = 37;  // what a search field holds
 
 // What the UI-string loader hands the word store while a command runs.
@@ -121,10 +134,7 @@ class ToolSession {
     // locale is in force and headwords compare by A-Z folding.
     bool applyCollation(const Invocation& inv, std::string& error) {
         if (!inv.table.empty()) {
-            std::string path;
-            if (!systemPath(inv.table, path))
-                return error = "cannot use the file name " + inv.table, false;
-            if (!loadTable(path, error)) return false;
+            if (!loadTable(inv.table, error)) return false;
             pair_.hasSortTable = 1;
         } else if (inv.hasLocale) {
             copyField(pair_.locale, sizeof pair_.locale, inv.locale);
@@ -295,14 +305,9 @@ int runWbtool(const std::vector<std::string>& args, FILE* out, FILE* err) {
         return kExitUsage;
     }
 
-    // Every operand but find's key names a file.
-    std::vector<std::string> ops = inv.operands;
-    for (size_t i = 0; i < ops.size(); ++i) {
-        if (inv.command == WbCommand::Find && i == 1) continue;
-        std::string path;
-        if (!systemPath(ops[i], path)) return fail(err, "cannot use the file name " + ops[i]);
-        ops[i] = path;
-    }
+    // File names are taken as typed (UTF-8), whatever the system's code page.
+    PathsAsTyped pathsAsTyped;
+    const std::vector<std::string>& ops = inv.operands;
 
     try {
         switch (inv.command) {

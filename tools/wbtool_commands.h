@@ -20,8 +20,3 @@ int runWbtool(const std::vector<std::string>& args, FILE* out, FILE* err);
 
 // Whether this build can put a Windows collation locale in force (--locale).
 bool localeCollationAvailable();
-
-// A path from the command line (UTF-8) in the form the C library opens:
-// unchanged on POSIX, the system code page on Windows. False when the name
-// cannot be written in that code page.
-bool systemPath(const std::string& utf8, std::string& path);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "settingsstore.h"
+#include "widepath.h"
 
 namespace {
 
@@ -46,30 +47,22 @@ class ProfileFunctions : public WinIniSection {
     }
 };
 
-// The folder in the system code page, as the file functions take it; its
+// The folder as text of the path code page, as the file seam takes it; its
 // short form when a letter of it is outside the code page; else none.
-std::string ansiPath(const std::wstring& path) {
-    BOOL lossy = FALSE;
-    int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.c_str(), -1, nullptr, 0, nullptr,
-                                &lossy);
-    if (n > 0 && !lossy) {
-        std::string text(static_cast<size_t>(n), '\0');
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.c_str(), -1, &text[0], n, nullptr,
-                            nullptr);
-        text.resize(static_cast<size_t>(n - 1));
-        return text;
-    }
+std::string pathText(const std::wstring& path) {
+    std::string text;
+    if (pathTextOfWide(path, text)) return text;
     wchar_t shortPath[MAX_PATH];
     DWORD length = GetShortPathNameW(path.c_str(), shortPath, MAX_PATH);
     if (length == 0 || length >= MAX_PATH || std::wstring(shortPath) == path) return std::string();
-    return ansiPath(shortPath);
+    return pathText(shortPath);
 }
 
 std::string userFolder() {
     wchar_t appData[MAX_PATH];
     if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData)))
         return std::string();
-    std::string folder = ansiPath(appData);
+    std::string folder = pathText(appData);
     return folder.empty() ? folder : folder + "\\norva";
 }
 

@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "widetext.h"
+
 std::wstring windowText(HWND window) {
     int n = GetWindowTextLengthW(window);
     std::wstring text(static_cast<size_t>(n) + 1, L'\0');
@@ -15,22 +17,57 @@ void setWindowTextIfChanged(HWND window, const std::wstring& text) {
     if (windowText(window) != text) SetWindowTextW(window, text.c_str());
 }
 
-bool getClipboardText(HWND owner, std::wstring& text) {
-    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) return false;
+namespace {
+
+// Hands the locked memory block of a clipboard format, with its size in
+// bytes, to `take` while the clipboard is open; false when there is none.
+template <class Take>
+bool withClipboardBlock(HWND owner, UINT format, Take take) {
+    if (!IsClipboardFormatAvailable(format) || !OpenClipboard(owner)) return false;
     bool got = false;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            // The block may be larger than its text, and need not end in a NUL.
-            const size_t capacity = GlobalSize(data) / sizeof(wchar_t);
-            size_t length = 0;
-            while (length < capacity && chars[length]) ++length;
-            text.assign(chars, length);
+    if (HANDLE data = GetClipboardData(format)) {
+        if (const void* block = GlobalLock(data)) {
+            take(block, GlobalSize(data));
             got = true;
             GlobalUnlock(data);
         }
     }
     CloseClipboard();
     return got;
+}
+
+// A block may be larger than its text, and need not end in a NUL.
+template <class Char>
+std::basic_string<Char> textOfBlock(const void* block, size_t bytes) {
+    const auto* chars = static_cast<const Char*>(block);
+    const size_t capacity = bytes / sizeof(Char);
+    size_t length = 0;
+    while (length < capacity && chars[length]) ++length;
+    return std::basic_string<Char>(chars, length);
+}
+
+}  // namespace
+
+bool getClipboardText(HWND owner, std::wstring& text) {
+    return withClipboardBlock(owner, CF_UNICODETEXT, [&](const void* block, size_t bytes) {
+        text = textOfBlock<wchar_t>(block, bytes);
+    });
+}
+
+bool getClipboardBytes(HWND owner, unsigned codePage, std::string& text, size_t& blockSize) {
+    std::wstring wide;
+    auto takeWide = [&](const void* block, size_t bytes) {
+        wide = textOfBlock<wchar_t>(block, bytes);
+        blockSize = bytes;
+    };
+    if (withClipboardBlock(owner, CF_UNICODETEXT, takeWide)) {
+        text = toBytes(wide, codePage);
+        return true;
+    }
+    return withClipboardBlock(owner, CF_TEXT, [&](const void* block, size_t bytes) {
+        text = textOfBlock<char>(block, bytes);
+        blockSize = bytes;
+    });
 }
 
 bool setClipboardText(HWND owner, const std::wstring& text) {

@@ -45,16 +45,6 @@ static_assert(std::size(kLanguageNames) == 70, "seventy language names");
 
 const LanguagePair* pairOrCurrent(const LanguagePair* pair) { return pair ? pair : currentPair(); }
 
-// The next byte of a text mapped through a sort table: ignored characters
-// (value 1) are skipped, a value 0 or the NUL ends the text (returns 0).
-unsigned char nextMapped(const unsigned char*& p, const unsigned char table[256]) {
-    while (*p) {
-        unsigned char v = table[*p++];
-        if (v != 1) return v;
-    }
-    return 0;
-}
-
 void warnLocaleNotSet(MessageOwner owner) {
     showCoreMessage({uiString(ui::kLocaleError), uiString(ui::kDictionaryCaption),
                      MessageIcon::Warning, owner, ui::kLocaleError, ui::kDictionaryCaption});
@@ -62,27 +52,13 @@ void warnLocaleNotSet(MessageOwner owner) {
 
 }  // namespace
 
-int compareBySortTable(const char* a, const char* b, const unsigned char table[256]) {
-    // Mapped on the fly rather than into buffers: nothing to allocate and no
-    // length limit on either text.
-    const unsigned char* x = reinterpret_cast<const unsigned char*>(a);
-    const unsigned char* y = reinterpret_cast<const unsigned char*>(b);
-    for (;;) {
-        unsigned char cx = nextMapped(x, table), cy = nextMapped(y, table);
-        if (cx != cy) return cx < cy ? -1 : 1;
-        if (cx == 0) return 0;
-    }
-}
-
-int compareByLocale(const char* a, const char* b) {
-    return collationLocaleInForce() ? compareInLocale(a, b) : compareFoldingAZ(a, b);
-}
-
-int compareWords(const char* a, const char* b) {
+WordOrder currentWordOrder() {
     const LanguagePair* pair = currentPair();
-    if (pair && pair->hasSortTable == 1) return compareBySortTable(a, b, collation.sortTable);
-    return compareByLocale(a, b);
+    if (pair && pair->hasSortTable == 1) return sortTableOrder(collation.sortTable);
+    return localeOrFoldingOrder();
 }
+
+int compareWords(const char* a, const char* b) { return currentWordOrder().compare(a, b); }
 
 int findLanguageName(const std::string& localeName) {
     // A locale name may carry a country and a code page ("Russian_Russia.1251")

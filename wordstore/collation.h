@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "wordorder.h"
+
 struct LanguagePair;
 
 // The in-memory sort table of the current pair: byte k is the comparison
@@ -18,9 +20,9 @@ extern Collation collation;
 // is in force).
 int compareWords(const char* a, const char* b);
 
-// The two comparisons behind compareWords.
-int compareBySortTable(const char* a, const char* b, const unsigned char table[256]);
-int compareByLocale(const char* a, const char* b);
+// The order compareWords follows for the current pair: its sort table when
+// it has one, else the locale (A-Z folding when no locale is in force).
+WordOrder currentWordOrder();
 
 // When the collation is put in force; each occasion has its own order of
 // steps and its own messages.

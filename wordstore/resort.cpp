@@ -6,11 +6,10 @@
 #include <new>
 #include <vector>
 
-#include "collate.h"
 #include "collation.h"
 #include "files.h"
+#include "headwordsort.h"
 #include "languagepair.h"
-#include "sortkey.h"
 #include "uistrings.h"
 #include "wordstore.h"
 
@@ -22,14 +21,6 @@ constexpr int64_t kComparisonsPerStep = 2000;  // progress while sorting
 void report(ResortProgress* progress, int label, int64_t count) {
     if (progress) progress->show(label, static_cast<int32_t>(count));
 }
-
-// One entry per live record: the comparison prefix of its headword and where
-// the record lies in memory. Sorting these instead of the records keeps the
-// sort within a small array; the records are visited only on equal prefixes.
-struct SortEntry {
-    uint64_t prefix;
-    uint32_t index;
-};
 
 // The records in memory: one block, not zeroed first (every record kept is
 // read over), with the number kept.
@@ -62,45 +53,23 @@ bool readLiveRecords(int32_t count, RecordBlock& block, ResortProgress* progress
     return true;
 }
 
-// Sorts the live records with compareWords, counting comparisons. Equal
-// headwords keep their file order (the index decides last), which makes the
-// result the same on every platform.
-std::vector<SortEntry> sortedOrder(const RecordBlock& block, ResortProgress* progress) {
-    const LanguagePair* pair = currentPair();
-    const bool byTable = pair && pair->hasSortTable == 1;
-    const bool byLocale = !byTable && collationLocaleInForce();
-    const WordRecord* records = block.records.get();
-
-    std::vector<SortEntry> order(block.count);
-    for (size_t i = 0; i < block.count; ++i) {
-        const char* h = records[i].headword;
-        // The locale comparison has no byte prefix: every comparison asks it.
-        uint64_t prefix = byLocale  ? 0
-                          : byTable ? mappedPrefix(h, collation.sortTable)
-                                    : foldedPrefix(h);
-        order[i] = {prefix, static_cast<uint32_t>(i)};
-    }
-
-    int64_t comparisons = 0;
-    auto less = [&](const SortEntry& x, const SortEntry& y) {
-        if (comparisons % kComparisonsPerStep == 0)
-            report(progress, kResortSortingLabel, comparisons);
-        ++comparisons;
-        if (x.prefix != y.prefix) return x.prefix < y.prefix;
-        if (byLocale || !prefixHoldsWholeText(x.prefix)) {
-            int c = compareWords(records[x.index].headword, records[y.index].headword);
-            if (c != 0) return c < 0;
-        }
-        return x.index < y.index;
-    };
-    std::sort(order.begin(), order.end(), less);
-    return order;
+// The live records in the order of compareWords, equal headwords in file
+// order, which makes the result the same on every platform and the same
+// whether the file was nearly sorted or not.
+std::vector<uint32_t> sortedOrder(const RecordBlock& block, ResortProgress* progress) {
+    std::vector<const char*> headwords;
+    headwords.reserve(block.count);
+    for (size_t i = 0; i < block.count; ++i) headwords.push_back(block.records[i].headword);
+    ComparisonCount count(kComparisonsPerStep, 0, [progress](int64_t made) {
+        report(progress, kResortSortingLabel, made);
+    });
+    return sortHeadwords(headwords, currentWordOrder(), count);
 }
 
 // Writes the records in sorted order to the open temporary file, gathered a
 // step's worth at a time. The records are visited in random order, so each
 // is fetched well before it is copied: the gather is memory-bound.
-bool writeRecords(FILE* tmp, const RecordBlock& block, const std::vector<SortEntry>& order,
+bool writeRecords(FILE* tmp, const RecordBlock& block, const std::vector<uint32_t>& order,
                   std::vector<WordRecord>& chunk, ResortProgress* progress) {
     constexpr size_t kAhead = 16;
     const WordRecord* records = block.records.get();
@@ -108,9 +77,8 @@ bool writeRecords(FILE* tmp, const RecordBlock& block, const std::vector<SortEnt
         report(progress, kResortWritingLabel, static_cast<int64_t>(i));
         const size_t n = std::min(order.size() - i, static_cast<size_t>(kRecordsPerStep));
         for (size_t k = 0; k < n; ++k) {
-            if (i + k + kAhead < order.size())
-                __builtin_prefetch(&records[order[i + k + kAhead].index]);
-            chunk[k] = records[order[i + k].index];
+            if (i + k + kAhead < order.size()) __builtin_prefetch(&records[order[i + k + kAhead]]);
+            chunk[k] = records[order[i + k]];
         }
         if (std::fwrite(chunk.data(), sizeof(WordRecord), n, tmp) != n) return false;
     }
@@ -131,7 +99,7 @@ int resortDictionary(ResortProgress* progress, ResortCollation collationSource,
     const int32_t countBefore = wordStore.dictionaryCount;
 
     RecordBlock records;
-    std::vector<SortEntry> order;
+    std::vector<uint32_t> order;
     std::vector<WordRecord> chunk;  // one step's worth of records, gathered for writing
     try {
         if (!readLiveRecords(countBefore, records, progress))

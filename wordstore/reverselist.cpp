@@ -5,10 +5,8 @@
 #include <cstring>
 #include <new>
 
-#include "collate.h"
 #include "files.h"
-#include "sortkey.h"
-#include "textcase.h"
+#include "headwordsort.h"
 #include "translation.h"
 #include "wordrecord.h"
 #include "wordstore.h"
@@ -51,38 +49,19 @@ bool readList(FILE* file, std::vector<WordRecord>& records, ReverseListProgress&
     return true;
 }
 
-// The comparison of the reverse list: the locale's case-insensitive string
-// sort when a collation locale is in force, else A-Z folding.
-int compareReversed(const char* a, const char* b) {
-    return collationLocaleInForce() ? compareInLocale(a, b) : compareFoldingAZ(a, b);
-}
-
-struct SortEntry {
-    uint64_t prefix;
-    uint32_t index;
-};
-
-// Sorts the records by headword, counting comparisons. Equal headwords keep
-// the order of the intermediate list.
-std::vector<SortEntry> sortedOrder(const std::vector<WordRecord>& records,
-                                   ReverseListProgress& progress) {
-    const bool byLocale = collationLocaleInForce();
-    std::vector<SortEntry> order(records.size());
-    for (size_t i = 0; i < records.size(); ++i)
-        order[i] = {byLocale ? 0 : foldedPrefix(records[i].headword), static_cast<uint32_t>(i)};
-    auto less = [&](const SortEntry& x, const SortEntry& y) {
-        if (progress.comparisons % kComparisonsPerCounter == 0)
-            progress.comparisonCounter(progress.comparisons);
-        ++progress.comparisons;
-        if (x.prefix != y.prefix) return x.prefix < y.prefix;
-        if (byLocale || !prefixHoldsWholeText(x.prefix)) {
-            int c = compareReversed(records[x.index].headword, records[y.index].headword);
-            if (c != 0) return c < 0;
-        }
-        return x.index < y.index;
-    };
-    std::sort(order.begin(), order.end(), less);
-    return order;
+// The records by headword in the installer's own order (the locale's string
+// sort, or A-Z folding without a locale); equal headwords keep the order of
+// the intermediate list. The comparisons are counted on from where the last
+// build left them.
+std::vector<uint32_t> sortedOrder(const std::vector<WordRecord>& records,
+                                  ReverseListProgress& progress) {
+    std::vector<const char*> headwords(records.size());
+    for (size_t i = 0; i < records.size(); ++i) headwords[i] = records[i].headword;
+    ComparisonCount count(kComparisonsPerCounter, progress.comparisons,
+                          [&progress](int64_t made) { progress.comparisonCounter(made); });
+    std::vector<uint32_t> sorted = sortHeadwords(headwords, localeOrFoldingOrder(), count);
+    progress.comparisons = count.made();
+    return sorted;
 }
 
 // Appends ", " and the other record's translation when the joined text still
@@ -159,7 +138,7 @@ const char* Build::writeReversed() {
     if (!out.file) return reverse_error::kCantCreateOutput;
 
     progress.stepStarted(ReverseStep::SortingTo);
-    const std::vector<SortEntry> order = sortedOrder(records, progress);
+    const std::vector<uint32_t> order = sortedOrder(records, progress);
     progress.stepDone();
 
     progress.bar(75);
@@ -173,7 +152,7 @@ const char* Build::writeReversed() {
     };
     for (size_t i = 0; i < order.size(); ++i) {
         if (i % kRecordsPerCounter == 0) progress.recordCounter(static_cast<int32_t>(i));
-        const WordRecord& r = records[order[i].index];
+        const WordRecord& r = records[order[i]];
         if (haveHead && std::strcmp(r.headword, head.headword) == 0) {  // case significant
             joinTranslation(head, r);
             continue;

@@ -1,26 +1,27 @@
-// sortkey.cpp — comparison prefixes of headwords.
+// sortkey.cpp — folded and mapped keys.
 #include "sortkey.h"
 
 #include "textcase.h"
 
-uint64_t foldedPrefix(const char* text) {
+size_t foldedKey(const char* text, unsigned char* key, size_t capacity) {
     const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
-    uint64_t prefix = 0;
-    int taken = 0;
-    for (; taken < 8 && *p; ++taken) prefix = (prefix << 8) | foldAZ(*p++);
-    return taken == 0 ? 0 : prefix << (8 * (8 - taken));
+    size_t n = 0;
+    for (; p[n]; ++n) {
+        if (n == capacity) return kNoKey;
+        key[n] = foldAZ(p[n]);
+    }
+    return n;
 }
 
-uint64_t mappedPrefix(const char* text, const unsigned char table[256]) {
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
-    uint64_t prefix = 0;
-    int taken = 0;
-    while (taken < 8 && *p) {
-        unsigned char v = table[*p++];
+size_t mappedKey(const char* text, const unsigned char table[256], unsigned char* key,
+                 size_t capacity) {
+    size_t n = 0;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
+        unsigned char v = table[*p];
         if (v == 1) continue;  // ignored character
         if (v == 0) break;     // the text ends here
-        prefix = (prefix << 8) | v;
-        ++taken;
+        if (n == capacity) return kNoKey;
+        key[n++] = v;
     }
-    return taken == 0 ? 0 : prefix << (8 * (8 - taken));
+    return n;
 }

@@ -1,21 +1,22 @@
-// sortkey.h — an 8-byte prefix of a headword's comparison bytes, so that a
-// sort decides most comparisons on one integer and touches the record
-// itself only when two prefixes are equal.
-//
-// A prefix holds the first eight bytes the comparison would look at, most
-// significant first, padded with zeros after the end of the text. Two texts
-// whose prefixes differ compare in the order of their prefixes; two equal
-// prefixes whose last byte is 0 belong to texts that compare equal.
+// sortkey.h — sort keys of headwords: strings of bytes that, compared as
+// unsigned values with a key that is the start of another sorting first,
+// give the order of a comparison, so that a sort orders keys instead of
+// asking the comparison again and again. These keys hold no 0 byte.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
-// For the A-Z folding comparison (unsigned bytes, A-Z folded to a-z).
-uint64_t foldedPrefix(const char* text);
+// What a key function returns when it could make no key.
+constexpr size_t kNoKey = static_cast<size_t>(-1);
 
-// For the sort-table comparison: bytes mapped through the table, those that
-// map to 1 skipped, the text ended by a byte that maps to 0.
-uint64_t mappedPrefix(const char* text, const unsigned char table[256]);
+// The key of the A-Z folding comparison: the text with A-Z folded to a-z.
+// Returns its length (the text's), or kNoKey when it would not fit
+// `capacity`.
+size_t foldedKey(const char* text, unsigned char* key, size_t capacity);
 
-// Whether two equal prefixes already decide that their texts are equal.
-inline bool prefixHoldsWholeText(uint64_t prefix) { return (prefix & 0xFF) == 0; }
+// The key of the sort-table comparison: the values of the text's bytes,
+// those that map to 1 skipped, ended before a byte that maps to 0; kNoKey when
+// it would not fit.
+size_t mappedKey(const char* text, const unsigned char table[256], unsigned char* key,
+                 size_t capacity);

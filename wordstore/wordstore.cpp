@@ -1,10 +1,6 @@
 // wordstore.cpp — record-level access to the dictionary and practice-list files.
 #include "wordstore.h"
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 #include "files.h"
 #include "languagepair.h"
 #include "listfolders.h"
@@ -13,26 +9,6 @@
 WordStore wordStore;
 
 namespace {
-
-bool seekTo(FILE* file, int64_t offset) {
-#ifdef _WIN32
-    return _fseeki64(file, offset, SEEK_SET) == 0;
-#else
-    return fseeko(file, offset, SEEK_SET) == 0;
-#endif
-}
-
-int64_t sizeOf(FILE* file) {
-#ifdef _WIN32
-    if (_fseeki64(file, 0, SEEK_END) != 0) return 0;
-    int64_t size = _ftelli64(file);
-#else
-    if (fseeko(file, 0, SEEK_END) != 0) return 0;
-    int64_t size = ftello(file);
-#endif
-    seekTo(file, 0);
-    return size < 0 ? 0 : size;
-}
 
 void closeFile(FILE*& file) {
     if (file) std::fclose(file);
@@ -43,22 +19,15 @@ void closeFile(FILE*& file) {
 
 int32_t countFileRecords(FILE* file) {
     if (!file) return 0;
-    int64_t records = sizeOf(file) / kRecordSize;
+    int64_t records = fileSize(file) / kRecordSize;
     return records > INT32_MAX ? INT32_MAX : static_cast<int32_t>(records);
 }
 
 int readRawRecordAt(FILE* file, int32_t index, WordRecord& record) {
     if (!file || index < 0) return -1;
-#ifdef _WIN32
-    if (!seekTo(file, int64_t(index) * kRecordSize)) return -1;
-    return std::fread(&record, sizeof record, 1, file) == 1 ? 0 : -1;
-#else
-    // The seek and the read as one positioned read: a look-up's cost is its
-    // system calls, and this halves them. Every write is flushed at once
-    // (writeRecordAt), so the descriptor holds what stdio would have read.
-    ssize_t got = pread(fileno(file), &record, sizeof record, off_t(index) * kRecordSize);
-    return got == static_cast<ssize_t>(sizeof record) ? 0 : -1;
-#endif
+    // Every write is flushed at once (writeRecordAt), so a positioned read
+    // sees what was written.
+    return readFileAt(file, int64_t(index) * kRecordSize, &record, sizeof record) ? 0 : -1;
 }
 
 int readRecordAt(FILE* file, int32_t index, WordRecord& record) {
@@ -69,7 +38,7 @@ int readRecordAt(FILE* file, int32_t index, WordRecord& record) {
 
 int writeRecordAt(FILE* file, int32_t index, const WordRecord& record) {
     if (!file || index < 0) return -1;
-    if (!seekTo(file, int64_t(index) * kRecordSize)) return -1;
+    if (!seekFile(file, int64_t(index) * kRecordSize)) return -1;
     // Flushed at once: a word typed in must survive a crash of the program.
     if (std::fwrite(&record, sizeof record, 1, file) != 1) return -1;
     return std::fflush(file) == 0 ? 0 : -1;

@@ -55,15 +55,18 @@ void writeWordFile(const std::string& path, const std::vector<Entry>& entries) {
     writeRecords(path, records);
 }
 
+// The system's name of a program path: wide on Windows, UTF-8 on POSIX.
+static fs::path systemPath(const std::string& path) { return fs::u8path(nativePath(path)); }
+
 std::string readBytes(const std::string& path) {
-    std::ifstream in(nativePath(path), std::ios::binary);
+    std::ifstream in(systemPath(path), std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
 }
 
 void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(nativePath(path), std::ios::binary | std::ios::trunc);
+    std::ofstream out(systemPath(path), std::ios::binary | std::ios::trunc);
     out << bytes;
 }
 
@@ -75,7 +78,7 @@ std::vector<WordRecord> readRecords(const std::string& path) {
     return records;
 }
 
-void makeFolders(const std::string& path) { fs::create_directories(nativePath(path)); }
+void makeFolders(const std::string& path) { fs::create_directories(systemPath(path)); }
 
 std::string englishUiString(int offset) {
     switch (offset) {

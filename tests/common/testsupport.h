@@ -2,10 +2,12 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "filepath.h"
 #include "languagepair.h"
 #include "messages.h"
 #include "wordrecord.h"
@@ -64,3 +66,6 @@ class CoreState {
 };
 
 }  // namespace test
+
+// How a failed comparison shows a path.
+inline void PrintTo(const FilePath& path, std::ostream* out) { *out << path.utf8(); }

@@ -40,4 +40,8 @@ int waitForExit(Program& program, int timeoutMs);
 
 std::wstring windowText(HWND window);
 
+// A control's text as the control itself gives it (WM_GETTEXT): the text of
+// another process's edit field, which windowText does not read.
+std::wstring controlText(HWND control);
+
 }  // namespace driver

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 
 #include "driver.h"
@@ -491,6 +493,89 @@ TEST_F(InstallE2E, UnattendedFatalErrorIsLoggedInTheInstallationFolder) {
     EXPECT_EQ(driver::waitForExit(install, 30000), 1);
     EXPECT_EQ(test::readBytes((target / "install.log").string()), "Input file missing\r\n");
     EXPECT_TRUE(fs::exists(target / "readme.txt"));
+}
+
+// The texts of a distribution for the russiancyr edition: code page 1251.
+std::string cp1251(const std::wstring& text) {
+    int n = WideCharToMultiByte(1251, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(1251, 0, text.c_str(), -1, &out[0], n, nullptr, nullptr);
+    out.resize(static_cast<size_t>(n > 0 ? n - 1 : 0));
+    return out;
+}
+
+// Files by their wide names, which 8-bit names cannot give here.
+void writeFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Run under a system code page that is not the edition's (the test session's
+// UTF-8 locale gives 1252): the names the russiancyr distribution writes in
+// 1251 are the Cyrillic names the messages show, on disk as in the program,
+// and an installation folder with Cyrillic letters works too.
+TEST_F(InstallE2E, CyrillicNamesOfTheRussianEditionOnAWesternSystem) {
+    const std::wstring longName = L"Французский", ui = L"Русский";
+    const std::wstring from = longName + L"_" + ui + L".wb", to = ui + L"_" + longName + L".wb";
+    put("install.inf", cp1251(L"title Словарь\r\nmkdir language\r\ncopy language.cf language.cf\r\n"
+                              L"copy language.ini language.ini\r\ncopy norva.exe norva.exe\r\n"
+                              L"copy " +
+                              from + L" language\\" + from + L"\r\nmkwlist\r\n"));
+    put("language.cf",
+        cp1251(L"French,french,0," + longName + L"\r\n" + from + L"\r\n" + to + L"\r\n"));
+    put("language.ini", "[Dictionary]\r\nLanguage=russiancyr\r\n");
+    writeFile(dist / from, recordsBytes({{"chat", cp1251(L"кот")}, {"chien", cp1251(L"собака")}}));
+    fs::copy_file(driver::binFolder() + L"norva.exe", dist / "norva.exe");
+    const fs::path folder = scratch.path() / L"Словарь";
+
+    driver::Program& install = startInstall(L"/quiet \"/dir=" + folder.wstring() + L"\"");
+    ASSERT_EQ(driver::waitForExit(install, 60000), 0);
+    EXPECT_TRUE(fs::exists(folder / L"language" / from));
+    EXPECT_EQ(readFile(folder / L"language" / to),
+              recordsBytes({{cp1251(L"кот"), "chat"}, {cp1251(L"собака"), "chien"}}));
+    EXPECT_NE(readFile(folder / "ravidi.ini").find("\r\n[selected]\r\n" + cp1251(from) + "\r\n"),
+              std::string::npos);
+
+    // The program opens its dictionary by the same name: it starts.
+    started.push_back(driver::start(driver::binFolder() + L"norva.exe", L"", folder.wstring()));
+    HWND main = driver::waitForWindow(started.back(), L"norva", 15000);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(driver::windowText(main), L"Словарь");
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(driver::waitForExit(started.back(), 15000), 0);
+
+    // Without it, the program names the file as it is named on disk.
+    fs::remove(folder / L"language" / from);
+    started.push_back(driver::start(driver::binFolder() + L"norva.exe", L"", folder.wstring()));
+    driver::MessageBoxSeen box;
+    ASSERT_TRUE(driver::waitForMessageBox(started.back(), box, 15000));
+    EXPECT_NE(box.text.find(L"language\\" + from), std::wstring::npos) << narrow(box.text);
+    driver::press(box.dialog, IDOK);
+    // The program ends, or goes on with the pair whose dictionary is there:
+    // either way it is closed before its win.ini keys are removed.
+    if (HWND again = driver::waitForWindow(started.back(), L"norva", 3000))
+        PostMessageW(again, WM_CLOSE, 0, 0);
+    driver::waitForExit(started.back(), 15000);
+    WriteProfileStringA("Dictionary", nullptr, nullptr);
+}
+
+// "c:" is the root of drive C, not the folder current on it (the
+// distribution folder, where install.exe runs; the scratch folder is on C:).
+TEST_F(InstallE2E, DriveLetterAloneIsTheDrivesRoot) {
+    const std::string folder = "norva-root-test";
+    put("install.inf", "mkdir " + folder + "\r\ncopy a.txt " + folder + "\\a.txt\r\n");
+    put("a.txt", "at the root");
+    ASSERT_EQ(_wcsicmp(dist.root_name().c_str(), L"c:"), 0);
+    std::error_code ignored;
+    fs::remove_all("c:\\" + folder, ignored);
+    driver::Program& install = startInstall(L"/quiet /dir=c:");
+    EXPECT_EQ(driver::waitForExit(install, 30000), 0);
+    EXPECT_EQ(test::readBytes("c:\\" + folder + "\\a.txt"), "at the root");
+    EXPECT_FALSE(fs::exists(dist / folder));
+    fs::remove_all("c:\\" + folder, ignored);
 }
 
 }  // namespace

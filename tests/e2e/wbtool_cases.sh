@@ -41,6 +41,11 @@ run import_basic import words.tsv basic.wb
 printf '\xd0\xb6\xd1\x83\xd0\xba\tbeetle\n\xd0\x9a\xd0\xbe\xd1\x82\tcat\n' >ru.tsv
 run import_ru_1252 import ru.tsv ru_fail.wb
 run import_ru import ru.tsv ru.wb --charset 204
+# A file named in Cyrillic ("Словарь.wb", "Рус"): the same name on disk from
+# either build, whatever the system's code page.
+cyrillic=$(printf '\xd0\xa1\xd0\xbb\xd0\xbe\xd0\xb2\xd0\xb0\xd1\x80\xd1\x8c.wb')
+mkdir -p "$(printf '\xd0\xa0\xd1\x83\xd1\x81')"
+run import_cyrillic_name import ru.tsv "$(printf '\xd0\xa0\xd1\x83\xd1\x81')/$cyrillic" --charset 204
 printf '\xc4\x89evalo\thorse\n\xc4\x9dardeno\tgarden\n' >eo.tsv
 run import_eo import eo.tsv eo.wb --charset 500
 printf 'one\tun\nno tab\n' >notab.tsv
@@ -59,6 +64,7 @@ run dump_basic dump basic.wb
 run dump_ru dump ru.wb --charset 204
 run dump_eo dump eo.wb --charset 500
 run dump_missing dump absent.wb
+run sort_cyrillic_name sort "$(printf '\xd0\xa0\xd1\x83\xd1\x81')/$cyrillic"
 
 # --- check, sort, find ----------------------------------------------------
 run check_unsorted check basic.wb

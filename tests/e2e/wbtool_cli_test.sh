@@ -34,6 +34,9 @@ expect dump_basic 0 '0\tzebre\tzebra\t0\n1\tchien\tdog, hound\t0\n2\tAne\tdonkey
 expect import_ru_1252 1; expect_err import_ru_1252 "line 1"; expect_err import_ru_1252 "U+0436"
 [ -e ru_fail.wb ] && problem "a failed import created its output"
 expect dump_ru 0 '0\t\xd0\xb6\xd1\x83\xd0\xba\tbeetle\t0\n1\t\xd0\x9a\xd0\xbe\xd1\x82\tcat\t0'
+expect import_cyrillic_name 0 ""
+expect sort_cyrillic_name 0 2
+expect_size "$(printf '\xd0\xa0\xd1\x83\xd1\x81/\xd0\xa1\xd0\xbb\xd0\xbe\xd0\xb2\xd0\xb0\xd1\x80\xd1\x8c.wb')" $((2 * 84))
 expect dump_eo 0 '0\t\xc4\x89evalo\thorse\t0\n1\t\xc4\x9dardeno\tgarden\t0'
 expect import_notab 1; expect_err import_notab "line 2"
 [ "$(cat kept.wb)" = keep ] || problem "a failed import changed its output"

@@ -1,10 +1,8 @@
 """Checks the sample distribution's generated files (tools/samples/layout.py,
-make_icons.py) and the stand-in installation by install_directly.py, on
-small word tables written here."""
+make_icons.py) on small word tables written here."""
 import os
 import shutil
 import struct
-import subprocess
 import sys
 import tempfile
 import unittest
@@ -179,44 +177,6 @@ class IconTest(unittest.TestCase):
         self.assertTrue(opaque[8][8])
         with self.assertRaises(ValueError):
             make_icons.badge(16, 'F1', 4)
-
-
-class InstallDirectlyTest(unittest.TestCase):
-    @unittest.skipUnless(shutil.which('mscompress') and shutil.which('msexpand'),
-                         'mscompress is not installed')
-    def test_install_inf_carried_out(self):
-        folder = tempfile.mkdtemp(prefix='norva-install-')
-        self.addCleanup(shutil.rmtree, folder, True)
-        dist, target = os.path.join(folder, 'dist'), os.path.join(folder, 'target')
-        make_dist(dist, os.path.join(folder, 'work'))
-        program = bytes(range(256)) * 64
-        with open(os.path.join(dist, 'norva.exe'), 'wb') as f:
-            f.write(program)
-        subprocess.run(['mscompress', os.path.join(dist, 'norva.exe')], check=True)
-        os.replace(os.path.join(dist, 'norva.exe_'), os.path.join(dist, 'norva.ex_'))
-        os.remove(os.path.join(dist, 'norva.exe'))
-        # The reverse list stands in as a copy of the forward list.
-        reverse = '%s -c "import shutil,sys; shutil.copyfile(*[a.replace(chr(92), chr(47)) ' \
-                  'for a in sys.argv[1:]])" {from} {to}' % sys.executable
-        subprocess.run([sys.executable, os.path.join(TOOLS, 'install_directly.py'), dist, target,
-                        '--reverse', reverse], check=True)
-        with open(os.path.join(target, 'norva.exe'), 'rb') as f:
-            self.assertEqual(f.read(), program)
-        for p in layout.PAIRS:
-            self.assertTrue(os.path.isfile(os.path.join(target, 'language', p.from_list)))
-            self.assertTrue(os.path.isfile(os.path.join(target, 'language', p.to_list)))
-            self.assertTrue(os.path.isfile(os.path.join(target, 'list', 'Starter', p.list_file)))
-            self.assertTrue(os.path.isfile(os.path.join(target, 'icons', p.name + '.ico')))
-            self.assertTrue(os.path.isfile(os.path.join(target, 'charset', p.name + '.chs')))
-            self.assertTrue(os.path.isfile(os.path.join(target, 'sound', p.name, 'w.wav')))
-        self.assertTrue(os.path.isfile(os.path.join(target, 'tables', 'Esperanto.stb')))
-        self.assertTrue(os.path.isfile(os.path.join(target, 'icons', 'English.ico')))
-        self.assertFalse(os.path.exists(os.path.join(target, 'language.cf')))
-        with open(os.path.join(target, 'dict.ini'), 'rb') as f:
-            lines = f.read().decode('cp1252').split('\r\n')
-        self.assertEqual(lines[6], 'French_English.wb')
-        items = lines[9:9 + len(layout.PAIRS)]
-        self.assertEqual(items, sorted(p.item() for p in layout.PAIRS))
 
 
 if __name__ == '__main__':

@@ -25,21 +25,24 @@ inline bool wildcardMatch(const char* pattern, const char* name) {
 
 class FakePlatform : public InstallPlatform {
    public:
-    std::string fullPath(const std::string& folder) override {
-        return std::filesystem::absolute(nativePath(folder)).string();
+    // An absolute folder as it is; a relative one below the current folder.
+    FilePath fullPath(const FilePath& folder) override {
+        fullPathsAsked.push_back(folder.utf8());
+        if (std::filesystem::path(nativePath(folder)).is_absolute()) return folder;
+        return FilePath((std::filesystem::current_path() / "").string(), kUtf8CodePage) + folder;
     }
-    bool canWriteInto(const std::string&) override { return !refuseWrites; }
-    void expandCopy(const std::string& from, const std::string& to) override {
-        copies.push_back("expand " + from + " -> " + to);
+    bool canWriteInto(const FilePath&) override { return !refuseWrites; }
+    void expandCopy(const FilePath& from, const FilePath& to) override {
+        copies.push_back("expand " + from.utf8() + " -> " + to.utf8());
         copy(from, to);
     }
-    void plainCopy(const std::string& from, const std::string& to) override {
-        copies.push_back("plain " + from + " -> " + to);
+    void plainCopy(const FilePath& from, const FilePath& to) override {
+        copies.push_back("plain " + from.utf8() + " -> " + to.utf8());
         copy(from, to);
     }
-    std::vector<std::string> matchingFiles(const std::string& folder,
-                                           const std::string& pattern) override {
-        std::vector<std::string> names;
+    std::vector<FilePath> matchingFiles(const FilePath& folder,
+                                        const std::string& pattern) override {
+        std::vector<FilePath> names;
         std::vector<FolderEntry> entries;
         if (!listFolder(folder, entries)) return names;
         std::string p = pattern == "*.*" ? "*" : pattern;
@@ -50,19 +53,19 @@ class FakePlatform : public InstallPlatform {
     void writeIntroDelay(const std::string& key, const std::string& value) override {
         introDelays.push_back(key + "=" + value);
     }
-    bool setCurrentFolder(const std::string& folder) override {
+    bool setCurrentFolder(const FilePath& folder) override {
         std::error_code error;
         std::filesystem::current_path(nativePath(folder), error);
         return !error;
     }
     void createShortcut(const ShortcutSpec& s) override { shortcuts.push_back(s); }
 
-    std::vector<std::string> copies, introDelays;
+    std::vector<std::string> copies, introDelays, fullPathsAsked;
     std::vector<ShortcutSpec> shortcuts;
     bool refuseWrites = false;  // as a folder the user may not write in
 
    private:
-    static void copy(const std::string& from, const std::string& to) {
+    static void copy(const FilePath& from, const FilePath& to) {
         std::error_code ignored;  // copy failures are not reported
         std::filesystem::copy_file(nativePath(from), nativePath(to),
                                    std::filesystem::copy_options::overwrite_existing, ignored);
@@ -73,7 +76,7 @@ class FakePlatform : public InstallPlatform {
 class RecordingView : public InstallView {
    public:
     void copyingStarted() override { events.push_back("copying"); }
-    void showTarget(const std::string& path) override { events.push_back("target " + path); }
+    void showTarget(const FilePath& path) override { events.push_back("target " + path.utf8()); }
     void copyingDone() override { events.push_back("copied"); }
     void localeWarning() override { events.push_back("locale warning"); }
     void settingsFileStep() override { events.push_back("settings file"); }

@@ -191,6 +191,10 @@ TEST_F(InstallSequenceTest, RelativeFolderIsTakenFromTheCurrentFolder) {
     ASSERT_EQ(outcome.status, InstallStatus::Done);
     EXPECT_EQ(outcome.installFolder, target + "\\");
     EXPECT_TRUE(folderExists("target\\x"));
+    // What was typed is resolved with its trailing "\": "d:" is that drive's
+    // root, never the folder current on it.
+    install("d:");
+    EXPECT_EQ(platform.fullPathsAsked, (std::vector<std::string>{"target\\", "d:\\"}));
 }
 
 TEST_F(InstallSequenceTest, CopyIntoAFolderNotMadeFailsSilently) {
@@ -289,7 +293,9 @@ TEST_F(InstallSequenceTest, IncompleteEntryIsReportedAfterTheWholeOnes) {
     InstallOutcome outcome = install(target);
     EXPECT_EQ(outcome.status, InstallStatus::Fatal);
     EXPECT_EQ(outcome.error, "Entry without its four fields in LANGUAGE.CF:\nGerman,german,0");
-    EXPECT_EQ(countPairItems("target\\ravidi.ini"), 1);
+    InstallEdition installed = edition;
+    installed.settingsFile = "target\\ravidi.ini";
+    EXPECT_EQ(countPairItems(installed), 1);
 }
 
 TEST(ClosingText, FileUpToItsZeroByteOrTheDefault) {

@@ -67,6 +67,9 @@ TEST(PagedView, ArrowsMoveOneRecordWithinTheFile) {
     EXPECT_EQ(topAfterArrow(kSearchRowsView, true, 90, 100), 90);
     EXPECT_EQ(topAfterArrow(kSearchRowsView, false, 0, 100), 0);
     EXPECT_EQ(topAfterArrow(kTextSearchRowsView, true, 96, 100), 97);
+    // Fewer records than rows: the view stays on the first.
+    EXPECT_EQ(topAfterArrow(kTextSearchRowsView, true, 0, 2), 0);
+    EXPECT_EQ(topAfterScroll(kTextSearchRowsView, ScrollAction::ThumbReleased, 0, 2, 1), 0);
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ TEST_F(ResortTest, ProgressFor2500RecordsReadsSortsAndWritesInSteps) {
     EXPECT_EQ(progress.counts(kResortReadingLabel), (std::vector<int32_t>{0, 1000, 2000}));
     EXPECT_EQ(progress.counts(kResortWritingLabel), (std::vector<int32_t>{0, 1000, 2000}));
     std::vector<int32_t> sorting = progress.counts(kResortSortingLabel);
-    ASSERT_GE(sorting.size(), 3u);  // thousands of comparisons
+    ASSERT_GE(sorting.size(), 1u);
     for (size_t i = 0; i < sorting.size(); ++i) EXPECT_EQ(sorting[i], int32_t(2000 * i));
     // Reading, then sorting, then writing.
     auto firstOf = [&](int label) {
@@ -119,6 +119,43 @@ TEST_F(ResortTest, SortTableOrderHoldsBeyondTheFirstEightCharacters) {
     ASSERT_EQ(sorted.size(), 3000u);
     for (size_t i = 1; i < sorted.size(); ++i)
         ASSERT_LE(compareWords(sorted[i - 1].headword, sorted[i].headword), 0) << i;
+}
+
+TEST_F(ResortTest, ASortedFileAfterAFewChangesEndsAsASortFromScratchWouldLeaveIt) {
+    open(randomWords(4000, 21));
+    ASSERT_EQ(resortDictionary(), 0);
+    // What the windows do between two re-sorts: headwords edited in place,
+    // marks set, words appended.
+    std::mt19937 rng(4);
+    for (int k = 0; k < 9; ++k) {
+        int32_t i = static_cast<int32_t>(rng() % static_cast<unsigned>(wordStore.dictionaryCount));
+        ASSERT_EQ(readDictionaryRecord(i), 0);
+        if (k < 6)
+            copyField(wordStore.recordBuffer.headword, sizeof wordStore.recordBuffer.headword,
+                      headwordOf(randomWords(1, rng())[0]));
+        else
+            wordStore.recordBuffer.deleted = 1;
+        ASSERT_EQ(writeDictionaryRecord(i), 0);
+    }
+    for (const WordRecord& r : randomWords(5, 99)) {
+        wordStore.recordBuffer = r;
+        ASSERT_EQ(writeDictionaryRecord(wordStore.dictionaryCount++), 0);
+    }
+    std::vector<WordRecord> expected;
+    for (const WordRecord& r : test::readRecords(kDict))
+        if (r.deleted == 0) expected.push_back(r);
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const WordRecord& a, const WordRecord& b) {
+                         return compareWords(a.headword, b.headword) < 0;
+                     });
+
+    RecordedProgress progress;
+    ASSERT_EQ(resortDictionary(&progress), 0);
+    std::vector<WordRecord> sorted = test::readRecords(kDict);
+    ASSERT_EQ(sorted.size(), expected.size());
+    EXPECT_EQ(std::memcmp(sorted.data(), expected.data(), sorted.size() * sizeof(WordRecord)), 0);
+    // One walk over the file and a little merging: at most three steps of 2000.
+    EXPECT_LE(progress.counts(kResortSortingLabel).size(), 3u);
 }
 
 TEST_F(ResortTest, MarkedRecordsAreDroppedWhateverTheMark) {
