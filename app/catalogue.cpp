@@ -129,6 +129,13 @@ LanguagePair* catalogueEntry(int k) {
     return k == 0 ? p : nullptr;
 }
 
+LanguagePair* otherDirectionOf(const LanguagePair& pair) {
+    for (LanguagePair* p = catalogue.head; p; p = p->next)
+        if (std::strcmp(p->name, pair.toName) == 0 && std::strcmp(p->toName, pair.name) == 0)
+            return p;
+    return nullptr;
+}
+
 int loadCatalogue() {
     const std::string uiName = uiString(kLanguageName);
     const int uiCharset = std::atoi(uiString(ui::kUiCharset).c_str());

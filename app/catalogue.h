@@ -44,6 +44,11 @@ void clearCatalogue();
 // Entry k of the catalogue (0-based), or null.
 LanguagePair* catalogueEntry(int k);
 
+// The other direction of a pair: the first entry whose name is the pair's
+// toName and whose toName is its name (exact, case significant); null when
+// the catalogue holds none.
+LanguagePair* otherDirectionOf(const LanguagePair& pair);
+
 // Parses one [language] item into a forward entry. False when the item breaks
 // the capacities of an entry (a name under three characters, a locale over 19
 // or a long name over 95 characters): such an item is refused.

@@ -90,9 +90,6 @@ bool choosePairByMenuId(int menuId, HWND asking) {
 // Every entry has its partner in the catalogue: the other direction.
 bool swapDirection() {
     const LanguagePair* now = currentPair();
-    if (!now) return false;
-    for (LanguagePair* p = catalogue.head; p; p = p->next)
-        if (std::string(p->toName) == now->name && std::string(p->name) == now->toName)
-            return makeCurrent(p, mainWindow());
-    return false;
+    LanguagePair* other = now ? otherDirectionOf(*now) : nullptr;
+    return other && makeCurrent(other, mainWindow());
 }

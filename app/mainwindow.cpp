@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "aboutbox.h"
+#include "addwordswindow.h"
 #include "appsettings.h"
 #include "controltable.h"
 #include "drawing.h"
@@ -168,14 +169,12 @@ void onCommand(HWND hwnd, int id, HWND, UINT) {
         case IDM_STAY_ON_TOP: toggleStayOnTop(hwnd); return;
         case IDM_SEARCH: openSearchWindow(); return;
         case IDM_PRACTICE: startPractice(); return;
+        case IDM_ADD_WORDS: openAddWordsWindow(); return;
         case IDM_RECORD:
             if (appSettings.recordMode) openRecorderWindow();  // no recorder otherwise
             return;
         case IDM_TEXT_SEARCH: openTextSearchWindow(); return;
         case IDM_LIST_EDITOR: openListEditor(); return;
-        case IDM_ADD_WORDS:
-            // The other tool windows are not built yet: these commands do nothing.
-            return;
     }
 }
 

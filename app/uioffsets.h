@@ -99,6 +99,7 @@ enum Offset : int {
     // Texts this program adds after the edition's own block.
     kPairDictionaryMissing = 95,  // "Can't open %s ... The language pair in use stays selected."
     kGoingOnWithPair = 96,        // "Can't open %s ... The program goes on with %s - %s."
+    kTranslationTooLong = 97,     // a translation over 50 characters once normalised
     kTextTooLarge = 98,           // "This file is too large to be shown (more than %d MB).   "
     kListFolderNotMade = 99,      // "A folder for this list cannot be created." (new-list dialog)
     kTooManyLanguages = 100,      // "The settings file %s lists more than %d languages. ..."

@@ -23,16 +23,6 @@ void ColumnFonts::release() {
     headword = translation = nullptr;
 }
 
-void giveColumnFont(HWND field, HFONT font, unsigned codePage) {
-    SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    SendMessageW(field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    setFieldCodePage(field, codePage);
-}
-
-std::string fieldBytes(HWND field, size_t chars) {
-    return toBytes(windowText(field), fieldCodePage(field)).substr(0, chars);
-}
-
 namespace {
 
 HWND createField(HWND parent, const FieldGrid& grid, int i, DWORD style) {

@@ -32,13 +32,6 @@ class ColumnFonts {
     unsigned headwordCodePage = 1252, translationCodePage = 1252;
 };
 
-// Gives a field a font, zero inner margins, and the code page its text is
-// held in (what a subclassed field refuses to take, how its text is read).
-void giveColumnFont(HWND field, HFONT font, unsigned codePage);
-
-// A field's text as the bytes of its code page, at most `chars` of them.
-std::string fieldBytes(HWND field, size_t chars);
-
 enum class RecordSource { Dictionary, PracticeList };
 
 // Fields laid out in a grid: field i has the id firstId + i and stands at

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "widetext.h"
+#include "windowtext.h"
 
 namespace {
 
@@ -125,4 +126,18 @@ unsigned fieldCodePage(HWND field) {
 
 void setFieldCodePage(HWND field, unsigned codePage) {
     if (FieldState* f = stateOf(field)) f->codePage = codePage;
+}
+
+void giveColumnFont(HWND field, HFONT font, unsigned codePage) {
+    SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageW(field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    setFieldCodePage(field, codePage);
+}
+
+std::string fieldBytes(HWND field, size_t chars) {
+    return toBytes(windowText(field), fieldCodePage(field)).substr(0, chars);
+}
+
+void setFieldBytes(HWND field, const std::string& bytes) {
+    SetWindowTextW(field, toWide(bytes, fieldCodePage(field)).c_str());
 }

@@ -8,6 +8,9 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <string>
+
 // A listed key went down; the field never sees the key (nor its character
 // or release, so Enter does not beep and Space does not press a button).
 constexpr WORD kFieldKeyNotification = 0x601;
@@ -35,3 +38,13 @@ UINT reportedKey(HWND field);
 // The code page a subclassed field holds its text in (0 when any).
 unsigned fieldCodePage(HWND field);
 void setFieldCodePage(HWND field, unsigned codePage);
+
+// Gives a field a font, zero inner margins, and the code page its text is
+// held in (what a subclassed field refuses to take, how its text is read).
+void giveColumnFont(HWND field, HFONT font, unsigned codePage);
+
+// A field's text as the bytes of its code page, at most `chars` of them.
+std::string fieldBytes(HWND field, size_t chars);
+
+// Shows the bytes of the field's code page as its text.
+void setFieldBytes(HWND field, const std::string& bytes);
