@@ -30,7 +30,8 @@ class SortingProgress : public ResortProgress {
         WindowDc window_dc(window);
         if (!window_dc.dc) return;  // no window: the sort runs without pictures
         HINSTANCE instance = GetModuleHandleW(nullptr);
-        HDC background = CreateCompatibleDC(window_dc.dc), source = CreateCompatibleDC(window_dc.dc);
+        HDC background = CreateCompatibleDC(window_dc.dc),
+            source = CreateCompatibleDC(window_dc.dc);
         HBITMAP saved = CreateCompatibleBitmap(window_dc.dc, kClockSize, kClockSize);
         {
             SelectedObject fromWindow(background, saved);
@@ -73,8 +74,7 @@ class SortingProgress : public ResortProgress {
         WindowDc window(window_);
         if (!window.dc) return;
         SelectedObject selected(pictures_, picture);
-        BitBlt(window.dc, kClockAt.x, kClockAt.y, kClockSize, kClockSize, pictures_, 0, 0,
-               SRCCOPY);
+        BitBlt(window.dc, kClockAt.x, kClockAt.y, kClockSize, kClockSize, pictures_, 0, 0, SRCCOPY);
     }
 
     HWND window_;

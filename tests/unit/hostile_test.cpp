@@ -9,7 +9,6 @@
 #include <cstring>
 #include <filesystem>
 
-
 #include "catalogue.h"
 #include "collation.h"
 #include "files.h"
