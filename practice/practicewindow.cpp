@@ -48,7 +48,6 @@ struct PracticeWindow {
 PracticeWindow* g = nullptr;  // the one open practice window
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-constexpr UINT_PTR kWordBoxSubclass = 1;
 
 // Positions relative to the centred layout's origin, in creation order.
 const ControlSpec kControls[] = {
@@ -73,7 +72,9 @@ HWND control(int id) { return GetDlgItem(g->hwnd, id); }
 
 // --- the word boxes -----------------------------------------------------------
 
-void drawWord(HWND box, const ShownWord& word) {
+// Drawn over the box each time it has painted itself.
+void drawWord(HWND box, const void* shown) {
+    const ShownWord& word = *static_cast<const ShownWord*>(shown);
     if (word.text.empty()) return;
     // The box's client area starts inside its sunken edge.
     POINT client = {0, 0};
@@ -84,13 +85,6 @@ void drawWord(HWND box, const ShownWord& word) {
     WindowDc dc(box);
     drawPlainText(dc.dc, word.font, RGB(0, 0, 128),
                   {word.text, r, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX});
-}
-
-LRESULT CALLBACK wordBoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(box, wordBoxProc, kWordBoxSubclass);
-    LRESULT result = DefSubclassProc(box, msg, wp, lp);
-    if (msg == WM_PAINT) drawWord(box, *reinterpret_cast<const ShownWord*>(ref));
-    return result;
 }
 
 // Shows a word at once: the box repaints empty, then with the word on it.
@@ -160,8 +154,7 @@ BOOL onCreate(HWND hwnd, LPCREATESTRUCT) {
     createControls(hwnd, kControls, g->origin, sharedFonts.buttonFont);
     for (int id : {IDC_HEADWORD_BOX, IDC_TRANSLATION_BOX}) {
         ShownWord* word = id == IDC_HEADWORD_BOX ? &g->headword : &g->translation;
-        SetWindowSubclass(control(id), wordBoxProc, kWordBoxSubclass,
-                          reinterpret_cast<DWORD_PTR>(word));
+        drawOverControl(control(id), drawWord, word);
     }
     const int32_t count = wordStore.listCount;
     SendMessageW(control(IDC_PROGRESS_BAR), PBM_SETRANGE32, 0, count);

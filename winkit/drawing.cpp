@@ -1,6 +1,8 @@
 // drawing.cpp — decorated texts, gradients, masked bitmaps.
 #include "drawing.h"
 
+#include <commctrl.h>
+
 namespace {
 
 void drawTwice(HDC dc, const std::wstring& text, RECT rect, UINT format, COLORREF first,
@@ -96,4 +98,35 @@ void drawMasked(HDC dc, int x, int y, HBITMAP bitmap, HBITMAP mask) {
     BitBlt(dc, x, y, bm.bmWidth, bm.bmHeight, source, 0, 0, SRCPAINT);
     SelectObject(source, old);
     DeleteDC(source);
+}
+
+namespace {
+
+struct DrawingOver {
+    DrawOver draw;
+    const void* data;
+};
+
+constexpr UINT_PTR kDrawOverSubclass = 0x6e6f;  // apart from the field options' subclass
+
+LRESULT CALLBACK drawOverProc(HWND control, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                              DWORD_PTR ref) {
+    auto* over = reinterpret_cast<DrawingOver*>(ref);
+    if (msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(control, drawOverProc, kDrawOverSubclass);
+        delete over;
+        return DefSubclassProc(control, msg, wp, lp);
+    }
+    LRESULT result = DefSubclassProc(control, msg, wp, lp);
+    if (msg == WM_PAINT) over->draw(control, over->data);
+    return result;
+}
+
+}  // namespace
+
+void drawOverControl(HWND control, DrawOver draw, const void* data) {
+    auto* over = new DrawingOver{draw, data};
+    if (!SetWindowSubclass(control, drawOverProc, kDrawOverSubclass,
+                           reinterpret_cast<DWORD_PTR>(over)))
+        delete over;
 }

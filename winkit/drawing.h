@@ -92,3 +92,9 @@ HBITMAP makeTransparentMask(HBITMAP bitmap, COLORREF transparent);
 
 // Draws a bitmap prepared by makeTransparentMask at (x, y).
 void drawMasked(HDC dc, int x, int y, HBITMAP bitmap, HBITMAP mask);
+
+// Has `draw(control, data)` called each time the control has painted
+// itself: a text or picture shown over a standard control stays on every
+// repaint (covered, minimised). `data` must live as long as the control.
+using DrawOver = void (*)(HWND control, const void* data);
+void drawOverControl(HWND control, DrawOver draw, const void* data);

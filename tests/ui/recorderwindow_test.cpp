@@ -109,11 +109,11 @@ class RecorderTest : public ::testing::Test {
     }
     // The controls by their place in the one table: the three texts share an id.
     HWND control(int row) {
-        const ControlSpec& spec = kRecorderControls[row];
+        const ControlSpec& expected = kRecorderControls[row];
         for (HWND c = GetWindow(recorder, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
             RECT r = controlRect(c);
-            if (GetDlgCtrlID(c) == spec.id && r.left == spec.x && r.top == spec.y &&
-                r.right - r.left == spec.width && r.bottom - r.top == spec.height)
+            if (GetDlgCtrlID(c) == expected.id && r.left == expected.x && r.top == expected.y &&
+                r.right - r.left == expected.width && r.bottom - r.top == expected.height)
                 return c;
         }
         return nullptr;
